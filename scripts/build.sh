@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Configures and builds into BUILD_DIR (default: build). QUORVEL_SANITIZE=1
+# builds with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build_dir="${BUILD_DIR:-build}"
+sanitize="${QUORVEL_SANITIZE:-0}"
+werror="${QUORVEL_WERROR:-OFF}"
+build_type="${BUILD_TYPE:-RelWithDebInfo}"
+
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE="$build_type" \
+    -DQUORVEL_SANITIZE="$([ "$sanitize" = 1 ] && echo ON || echo OFF)" \
+    -DQUORVEL_WERROR="$werror" >/dev/null
+cmake --build "$build_dir" --parallel "$(nproc)"

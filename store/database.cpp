@@ -1,0 +1,411 @@
+#include "store/database.h"
+
+#include "store/errors.h"
+#include "store/schema.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTimer>
+#include <QScopeGuard>
+#include <QUuid>
+
+namespace store {
+
+namespace {
+
+QString newConnectionName()
+{
+    return QStringLiteral("quorvel-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+QSqlDatabase openConnection(const QString &name, const QString &path, bool readOnly)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    db.setDatabaseName(path);
+    // Our own retry loops do the waiting, so that events keep being dispatched.
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=0");
+    if (readOnly)
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    db.setConnectOptions(options);
+    return db;
+}
+
+// Checks that the file holds our eleven tables with their fields in order.
+// Reads only: a file that fails the check is not touched.
+void verifyStore(const QString &path)
+{
+    // Reading a WAL store makes SQLite create its side files; take away again
+    // the empty ones this check made, so a refused file is left as it was.
+    const QString wal = path + QStringLiteral("-wal"), shm = path + QStringLiteral("-shm");
+    const bool hadWal = QFileInfo::exists(wal), hadShm = QFileInfo::exists(shm);
+    auto tidy = qScopeGuard([&] {
+        if (!hadWal && QFileInfo::exists(wal) && QFileInfo(wal).size() == 0) {
+            QFile::remove(wal);
+            if (!hadShm)
+                QFile::remove(shm);
+        }
+    });
+    const QString name = newConnectionName();
+    {
+        QSqlDatabase db = openConnection(name, path, true);
+        if (!db.open()) {
+            const QSqlError e = db.lastError();
+            QSqlDatabase::removeDatabase(name);
+            Database::throwError(e);
+        }
+        auto check = [&]() {
+            QSqlQuery q(db);
+            if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+                Database::throwError(q.lastError());
+            const int version = q.value(0).toInt();
+            if (version != kSchemaVersion) {
+                throw EEngineError(
+                    QStringLiteral("%1 is not a Quorvel store (layout version %2, expected %3)")
+                        .arg(QDir::toNativeSeparators(path))
+                        .arg(version)
+                        .arg(kSchemaVersion),
+                    26 /* SQLITE_NOTADB */);
+            }
+            for (const TableDef &def : tableDefs()) {
+                QSqlQuery info(db);
+                if (!info.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(def.name)))
+                    Database::throwError(info.lastError());
+                QStringList columns;
+                while (info.next())
+                    columns << info.value(1).toString();
+                QStringList expected;
+                for (const FieldDef &f : def.fields)
+                    expected << f.name;
+                if (columns != expected) {
+                    throw EEngineError(
+                        columns.isEmpty()
+                            ? QStringLiteral("Table does not exist: %1").arg(def.fileName)
+                            : QStringLiteral("Table %1 has an unexpected structure").arg(def.fileName),
+                        1 /* SQLITE_ERROR */);
+                }
+            }
+            QSqlQuery ids(db);
+            if (!ids.exec(QStringLiteral("SELECT COUNT(*) FROM IDs")) || !ids.next())
+                Database::throwError(ids.lastError());
+            if (ids.value(0).toInt() != 1)
+                throw EEngineError(QStringLiteral("Table IDs.DB must hold exactly one row"), 1);
+        };
+        try {
+            check();
+        } catch (...) {
+            db.close();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(name);
+            throw;
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+} // namespace
+
+Database::Database() : m_connectionName(newConnectionName()) {}
+
+Database::~Database()
+{
+    close();
+}
+
+void Database::open(const QString &path)
+{
+    close();
+    if (!QFileInfo::exists(path))
+        throw EEngineError(QStringLiteral("%1 does not exist").arg(QDir::toNativeSeparators(path)), 14);
+    verifyStore(path);
+    {
+        QSqlDatabase db = openConnection(m_connectionName, path, false);
+        if (!db.open()) {
+            const QSqlError e = db.lastError();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_connectionName);
+            throwError(e);
+        }
+    }
+    m_path = path;
+    try {
+        // WAL with full synchronous commits: a committed row survives a power cut.
+        exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+        exec(QStringLiteral("PRAGMA synchronous=FULL"));
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+void Database::create(const QString &path, const QString &masterName,
+                      const QString &masterPassword)
+{
+    if (QFileInfo::exists(path))
+        throw EStoreError(QStringLiteral("%1 already exists").arg(QDir::toNativeSeparators(path)));
+    const QString temp = path + QStringLiteral(".new");
+    QFile::remove(temp);
+    QFile::remove(temp + QStringLiteral("-wal"));
+    QFile::remove(temp + QStringLiteral("-shm"));
+    const QString name = newConnectionName();
+    bool ok = false;
+    QString failure;
+    {
+        QSqlDatabase db = openConnection(name, temp, false);
+        if (db.open()) {
+            QSqlQuery q(db);
+            auto run = [&](const QString &sql, const QVariantList &values = {}) {
+                if (!q.prepare(sql))
+                    return false;
+                for (const QVariant &v : values)
+                    q.addBindValue(v);
+                return q.exec();
+            };
+            ok = run(QStringLiteral("PRAGMA journal_mode=WAL")) && db.transaction();
+            for (const TableDef &def : tableDefs()) {
+                for (const QString &sql : createStatements(def))
+                    ok = ok && run(sql);
+            }
+            ok = ok && run(QStringLiteral("INSERT INTO IDs (ActionsID, CommsID, HistoryID, "
+                                          "PendingID, OutboxID) VALUES (1, 1, 1, 1, 1)"));
+            ok = ok && run(QStringLiteral("INSERT INTO Operators (UserName, Password, Master, "
+                                          "EditRecords, PrintReports, AddRecords, DeleteRecords, "
+                                          "SetupComms) VALUES (?, ?, 1, 1, 1, 1, 1, 1)"),
+                           {masterName, masterPassword});
+            ok = ok && run(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
+            ok = ok && db.commit();
+            if (ok)
+                ok = run(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+            if (!ok)
+                failure = q.lastError().isValid() ? q.lastError().text() : db.lastError().text();
+            q = QSqlQuery();
+            db.close();
+        } else {
+            failure = db.lastError().text();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    QFile::remove(temp + QStringLiteral("-wal"));
+    QFile::remove(temp + QStringLiteral("-shm"));
+    // rename() never replaces an existing file, so a store that appeared in
+    // the meantime is left alone.
+    if (ok && !QFile::rename(temp, path)) {
+        ok = false;
+        failure = QStringLiteral("cannot move the new store into place");
+    }
+    if (!ok) {
+        QFile::remove(temp);
+        throw EEngineError(QStringLiteral("Cannot create %1: %2")
+                               .arg(QDir::toNativeSeparators(path), failure),
+                           1);
+    }
+}
+
+void Database::close()
+{
+    if (!QSqlDatabase::contains(m_connectionName))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+        if (db.isOpen()) {
+            if (m_begun)
+                db.rollback();
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(m_connectionName);
+    m_depth = 0;
+    m_begun = false;
+    m_afterCommit.clear();
+    m_rowLocks.clear();
+    m_path.clear();
+}
+
+bool Database::isOpen() const
+{
+    return QSqlDatabase::contains(m_connectionName) &&
+           QSqlDatabase::database(m_connectionName, false).isOpen();
+}
+
+QSqlDatabase Database::connection() const
+{
+    if (!QSqlDatabase::contains(m_connectionName))
+        throw EEngineError(QStringLiteral("The store is not open"), 1);
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+QSqlQuery Database::exec(const QString &sql, const QVariantList &values)
+{
+    QSqlQuery q(connection());
+    q.setForwardOnly(true);
+    if (!q.prepare(sql))
+        throwError(q.lastError(), sql);
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    if (!q.exec())
+        throwError(q.lastError(), sql);
+    return q;
+}
+
+QSqlQuery Database::exec(const QString &sql, const QVariantMap &named)
+{
+    QSqlQuery q(connection());
+    q.setForwardOnly(true);
+    if (!q.prepare(sql))
+        throwError(q.lastError(), sql);
+    for (auto it = named.cbegin(); it != named.cend(); ++it)
+        q.bindValue(QLatin1Char(':') + it.key(), it.value());
+    if (!q.exec())
+        throwError(q.lastError(), sql);
+    return q;
+}
+
+void Database::ensureWriteLock(int attempts, int waitMs)
+{
+    if (m_begun)
+        return;
+    for (int attempt = 1;; ++attempt) {
+        try {
+            exec(QStringLiteral("BEGIN IMMEDIATE"));
+            m_begun = true;
+            return;
+        } catch (const EEngineError &e) {
+            if (!e.isBusy() || attempt >= attempts)
+                throw;
+        }
+        // Handlers that run during the wait are units of work of their own:
+        // they must neither join nor be rolled back with this one.
+        const int depth = m_depth;
+        auto pending = std::move(m_afterCommit);
+        m_depth = 0;
+        m_afterCommit.clear();
+        waitDispatching(waitMs);
+        m_depth = depth;
+        m_afterCommit = std::move(pending);
+        if (m_begun)
+            return;
+    }
+}
+
+void Database::afterCommit(std::function<void()> fn)
+{
+    if (m_depth == 0)
+        fn();
+    else
+        m_afterCommit.append(std::move(fn));
+}
+
+void Database::checkpoint()
+{
+    if (!isOpen() || m_begun)
+        return;
+    try {
+        exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
+    } catch (const EStoreError &) {
+        // A checkpoint that cannot run now runs at the next flush.
+    }
+}
+
+bool Database::lockRow(const QString &table, qint64 rowid, const void *owner)
+{
+    const QString key = table + QLatin1Char('#') + QString::number(rowid);
+    auto it = m_rowLocks.constFind(key);
+    if (it != m_rowLocks.cend() && it.value() != owner)
+        return false;
+    m_rowLocks.insert(key, owner);
+    return true;
+}
+
+void Database::unlockRow(const QString &table, qint64 rowid, const void *owner)
+{
+    const QString key = table + QLatin1Char('#') + QString::number(rowid);
+    auto it = m_rowLocks.find(key);
+    if (it != m_rowLocks.end() && it.value() == owner)
+        m_rowLocks.erase(it);
+}
+
+void Database::throwError(const QSqlError &error, const QString &context)
+{
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    QString text = error.databaseText().trimmed();
+    if (text.isEmpty())
+        text = error.text().trimmed();
+    if (text.isEmpty())
+        text = QStringLiteral("unknown engine failure");
+    Q_UNUSED(context);
+    throw EEngineError(text, ok ? code : 1);
+}
+
+void Database::waitDispatching(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void Database::beginScope()
+{
+    ++m_depth;
+}
+
+void Database::endScope(bool commit)
+{
+    if (m_depth <= 0)
+        return;
+    if (--m_depth > 0)
+        return;
+    auto callbacks = std::move(m_afterCommit);
+    m_afterCommit.clear();
+    if (m_begun) {
+        m_begun = false;
+        if (commit) {
+            try {
+                exec(QStringLiteral("COMMIT"));
+            } catch (...) {
+                try {
+                    exec(QStringLiteral("ROLLBACK"));
+                } catch (...) {
+                }
+                throw;
+            }
+        } else {
+            try {
+                exec(QStringLiteral("ROLLBACK"));
+            } catch (...) {
+            }
+        }
+    }
+    if (commit) {
+        for (auto &fn : callbacks)
+            fn();
+    }
+}
+
+WriteScope::WriteScope(Database &db) : m_db(db)
+{
+    m_db.beginScope();
+}
+
+WriteScope::~WriteScope()
+{
+    if (!m_done) {
+        try {
+            m_db.endScope(false);
+        } catch (...) {
+        }
+    }
+}
+
+void WriteScope::commit()
+{
+    m_done = true;
+    m_db.endScope(true);
+}
+
+} // namespace store

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QHash>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
+#include <functional>
+
+class QSqlQuery;
+class QSqlError;
+
+namespace store {
+
+// One connection to the store file. Everything runs on the UI thread, so one
+// connection serves every table cursor and statement of the program.
+class Database
+{
+public:
+    Database();
+    ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+
+    // Opens an existing store. A file that is missing, damaged, or not ours
+    // throws and is left exactly as it was.
+    void open(const QString &path);
+    // Creates a new, empty store at path (which must not exist) with its IDs
+    // row and first master operator. The file appears whole or not at all.
+    static void create(const QString &path, const QString &masterName,
+                       const QString &masterPassword);
+    void close();
+    bool isOpen() const;
+    QString path() const { return m_path; }
+    QSqlDatabase connection() const;
+
+    // Prepares and runs one statement with its values bound; throws on failure.
+    QSqlQuery exec(const QString &sql, const QVariantList &values = {});
+    QSqlQuery exec(const QString &sql, const QVariantMap &named);
+
+    // Takes the store's write lock unless this scope already holds it. A busy
+    // store is tried again after waits of waitMs that keep dispatching events,
+    // `attempts` times in all; then the last engine error propagates.
+    void ensureWriteLock(int attempts = 1, int waitMs = 100);
+    bool inTransaction() const { return m_begun; }
+
+    // Runs fn after the outermost write scope commits (at once when none is
+    // open); dropped when the scope rolls back.
+    void afterCommit(std::function<void()> fn);
+
+    // Writes the WAL back into the main file; nothing is lost if this fails.
+    void checkpoint();
+
+    // In-process record locks, so a second cursor cannot edit a row that
+    // another cursor is editing.
+    bool lockRow(const QString &table, qint64 rowid, const void *owner);
+    void unlockRow(const QString &table, qint64 rowid, const void *owner);
+
+    static void throwError(const QSqlError &error, const QString &context = {});
+    // Waits while still dispatching events (timers, sockets, posted events).
+    static void waitDispatching(int ms);
+
+private:
+    friend class WriteScope;
+    void beginScope();
+    void endScope(bool commit);
+
+    QString m_connectionName;
+    QString m_path;
+    int m_depth = 0;
+    bool m_begun = false;
+    QList<std::function<void()>> m_afterCommit;
+    QHash<QString, const void *> m_rowLocks;
+};
+
+// A unit of work: everything written inside it commits together, or not at
+// all. Scopes nest; only the outermost commits. The write lock is taken
+// lazily, by the first write inside the scope.
+class WriteScope
+{
+public:
+    explicit WriteScope(Database &db);
+    ~WriteScope();
+    WriteScope(const WriteScope &) = delete;
+    WriteScope &operator=(const WriteScope &) = delete;
+    void commit();
+
+private:
+    Database &m_db;
+    bool m_done = false;
+};
+
+} // namespace store

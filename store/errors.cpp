@@ -1,0 +1,25 @@
+#include "store/errors.h"
+
+#include "localization/texts.h"
+
+namespace store {
+
+EStoreError::EStoreError(const QString &message)
+    : std::runtime_error(message.toStdString()), m_message(message)
+{
+}
+
+EEngineError::EEngineError(const QString &message, int engineCode)
+    : EStoreError(message), m_engineCode(engineCode)
+{
+}
+
+bool EEngineError::isBusy() const
+{
+    const int primary = m_engineCode & 0xff;
+    return primary == 5 /* SQLITE_BUSY */ || primary == 6 /* SQLITE_LOCKED */;
+}
+
+EUnableToObtainID::EUnableToObtainID() : EStoreError(loc::text("Cannot create unique ID")) {}
+
+} // namespace store

@@ -1,0 +1,20 @@
+#include "store/messages.h"
+
+namespace store {
+
+namespace {
+SilentMessages s_silent;
+Messages *s_messages = &s_silent;
+} // namespace
+
+Messages &messages()
+{
+    return *s_messages;
+}
+
+void setMessages(Messages *sink)
+{
+    s_messages = sink ? sink : &s_silent;
+}
+
+} // namespace store

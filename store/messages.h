@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+namespace store {
+
+// The one way the program's logic puts a message box or a question in front of
+// the operator. The console installs a QMessageBox-based implementation; tests
+// install one that records what was shown and answers from a queue.
+class Messages
+{
+public:
+    virtual ~Messages() = default;
+    virtual void error(const QString &text) = 0;
+    virtual void warning(const QString &text) = 0;
+    virtual void information(const QString &text) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool confirm(const QString &text) = 0;
+    // A text prompt; false when the operator cancelled.
+    virtual bool inputText(const QString &caption, const QString &prompt, QString &value) = 0;
+};
+
+// Messages that go nowhere: used until a console or a test installs its own.
+class SilentMessages : public Messages
+{
+public:
+    void error(const QString &) override {}
+    void warning(const QString &) override {}
+    void information(const QString &) override {}
+    bool confirm(const QString &) override { return false; }
+    bool inputText(const QString &, const QString &, QString &) override { return false; }
+};
+
+Messages &messages();
+// Installs the message sink (nullptr restores the silent one). The caller keeps ownership.
+void setMessages(Messages *sink);
+
+} // namespace store

@@ -1,0 +1,292 @@
+#include "store/query.h"
+
+#include "store/database.h"
+#include "store/errors.h"
+
+#include <QRegularExpression>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace store {
+
+namespace {
+
+// The definition a result column takes: the stored field of that name when
+// there is one, so that typed reads and display formats follow the table.
+FieldDef resultField(const QString &column)
+{
+    for (const TableDef &def : tableDefs()) {
+        const int i = def.fieldIndex(column);
+        if (i >= 0) {
+            FieldDef f = def.fields[i];
+            f.name = column;
+            return f;
+        }
+    }
+    return FieldDef{column, FieldType::Text, 0};
+}
+
+} // namespace
+
+Query::Query(Database &db, const QString &name, const QStringList &lines,
+             const QList<ParamDef> &params, QObject *parent)
+    : Dataset(name, parent), m_db(db), m_lines(lines), m_params(params)
+{
+}
+
+void Query::setLines(const QStringList &lines)
+{
+    close();
+    m_prepared = false;
+    m_lines = lines;
+}
+
+void Query::setLine(int index, const QString &text)
+{
+    QStringList lines = m_lines;
+    while (lines.size() <= index)
+        lines << QString();
+    lines[index] = text;
+    setLines(lines);
+}
+
+void Query::addLine(const QString &text)
+{
+    QStringList lines = m_lines;
+    lines << text;
+    setLines(lines);
+}
+
+const Query::ParamDef *Query::paramDef(const QString &name) const
+{
+    for (const ParamDef &p : m_params) {
+        if (p.name.compare(name, Qt::CaseInsensitive) == 0)
+            return &p;
+    }
+    return nullptr;
+}
+
+void Query::setParam(const QString &name, const QVariant &value)
+{
+    const ParamDef *def = paramDef(name);
+    if (!def)
+        throw EStoreError(QStringLiteral("%1: Parameter '%2' not found.").arg(objectName(), name));
+    QVariant v;
+    if (!value.isNull()) {
+        switch (def->type) {
+        case ParamType::Integer: {
+            bool ok = false;
+            v = value.toString().toLongLong(&ok);
+            if (value.typeId() == QMetaType::Bool)
+                v = value.toBool() ? 1 : 0, ok = true;
+            if (!ok)
+                throw EStoreError(QStringLiteral("'%1' is not a valid integer value for '%2'.")
+                                      .arg(value.toString(), name));
+            break;
+        }
+        case ParamType::Text:
+            v = value.toString();
+            break;
+        case ParamType::DateTime:
+            v = dateTimeToStored(value.typeId() == QMetaType::QDateTime ? value.toDateTime()
+                                                                        : dateTimeFromStored(value));
+            break;
+        }
+    }
+    m_values.insert(def->name, v);
+}
+
+QVariant Query::param(const QString &name) const
+{
+    const ParamDef *def = paramDef(name);
+    return def ? m_values.value(def->name) : QVariant();
+}
+
+void Query::setMasterSource(Dataset *master)
+{
+    if (m_master)
+        disconnect(m_master, nullptr, this, nullptr);
+    m_master = master;
+    if (m_master) {
+        connect(m_master, &Dataset::currentChanged, this, &Query::masterMoved);
+        connect(m_master, &Dataset::dataChanged, this, &Query::masterMoved);
+    }
+}
+
+void Query::masterMoved()
+{
+    if (isOpen()) {
+        close();
+        open();
+    }
+}
+
+QVariantMap Query::boundValues() const
+{
+    // Only parameters that occur in the text: SQLite refuses unknown names.
+    static const QRegularExpression names(QStringLiteral(":([A-Za-z_][A-Za-z0-9_]*)"));
+    QVariantMap bound;
+    const QString sql = text();
+    auto it = names.globalMatch(sql);
+    while (it.hasNext()) {
+        const QString name = it.next().captured(1);
+        const ParamDef *def = paramDef(name);
+        QVariant value;
+        if (m_master && m_master->isOpen() && m_master->hasField(name)) {
+            value = m_master->storedValue(m_master->fieldIndex(name));
+        } else if (def) {
+            value = m_values.value(def->name);
+        } else {
+            throw EStoreError(QStringLiteral("%1: Parameter '%2' not found.").arg(objectName(), name));
+        }
+        bound.insert(name, value);
+    }
+    return bound;
+}
+
+void Query::prepare()
+{
+    // The engine prepares at each run; here the text is checked for its parameters.
+    boundValues();
+    m_prepared = true;
+}
+
+void Query::open()
+{
+    if (isOpen())
+        return;
+    QSqlQuery q = m_db.exec(text(), boundValues());
+    const QSqlRecord rec = q.record();
+    QList<FieldDef> fields;
+    for (int i = 0; i < rec.count(); ++i)
+        fields << resultField(rec.fieldName(i));
+    setFields(fields);
+    m_rows.clear();
+    while (q.next()) {
+        QVector<QVariant> row(rec.count());
+        for (int i = 0; i < rec.count(); ++i)
+            row[i] = q.value(i);
+        m_rows.append(row);
+    }
+    m_prepared = true;
+    setState(State::Browse);
+    applyFilter();
+}
+
+void Query::close()
+{
+    if (!isOpen())
+        return;
+    m_rows.clear();
+    m_visible.clear();
+    m_pos = -1;
+    m_eof = m_bof = true;
+    setState(State::Inactive);
+    emit dataChanged();
+}
+
+int Query::execSql()
+{
+    close();
+    WriteScope scope(m_db);
+    m_db.ensureWriteLock();
+    QSqlQuery q = m_db.exec(text(), boundValues());
+    const int changed = q.numRowsAffected();
+    scope.commit();
+    m_prepared = true;
+    return changed;
+}
+
+void Query::applyFilter()
+{
+    const QList<FilterTerm> terms = activeFilter();
+    m_visible.clear();
+    for (int r = 0; r < m_rows.size(); ++r) {
+        bool pass = terms.isEmpty();
+        for (const FilterTerm &t : terms) {
+            const QVariant v = m_rows[r].value(t.field);
+            if (!v.isNull() && v.toLongLong() == t.value) {
+                pass = true;
+                break;
+            }
+        }
+        if (pass)
+            m_visible.append(r);
+    }
+    m_pos = m_visible.isEmpty() ? -1 : 0;
+    m_bof = true;
+    m_eof = m_visible.isEmpty();
+    emit dataChanged();
+    emit currentChanged();
+}
+
+void Query::filterChanged()
+{
+    if (isOpen())
+        applyFilter();
+}
+
+void Query::first()
+{
+    m_pos = m_visible.isEmpty() ? -1 : 0;
+    m_bof = true;
+    m_eof = m_visible.isEmpty();
+    emit currentChanged();
+}
+
+void Query::last()
+{
+    m_pos = recordCount() - 1;
+    m_eof = true;
+    m_bof = m_visible.isEmpty();
+    emit currentChanged();
+}
+
+void Query::next()
+{
+    if (m_pos + 1 < recordCount()) {
+        ++m_pos;
+        m_bof = m_eof = false;
+        emit currentChanged();
+    } else {
+        m_eof = true;
+    }
+}
+
+void Query::prior()
+{
+    if (m_pos > 0) {
+        --m_pos;
+        m_bof = m_eof = false;
+        emit currentChanged();
+    } else {
+        m_bof = true;
+    }
+}
+
+bool Query::moveTo(int position)
+{
+    if (m_visible.isEmpty())
+        return false;
+    m_pos = std::clamp(position, 0, recordCount() - 1);
+    m_bof = m_pos == 0;
+    m_eof = false;
+    emit currentChanged();
+    return true;
+}
+
+QVariant Query::storedValue(int index) const
+{
+    if (m_pos < 0 || m_pos >= recordCount())
+        return {};
+    return m_rows[m_visible[m_pos]].value(index);
+}
+
+QVector<QVariant> Query::recordAt(int position) const
+{
+    if (position < 0 || position >= recordCount())
+        return QVector<QVariant>(m_fields.size());
+    return m_rows[m_visible[position]];
+}
+
+} // namespace store

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "store/dataset.h"
+
+#include <QStringList>
+
+namespace store {
+
+class Database;
+
+// A named statement, held as lines of text that callers may replace before
+// running it, with typed named parameters (":RecID").
+class Query : public Dataset
+{
+    Q_OBJECT
+public:
+    enum class ParamType { Integer, Text, DateTime };
+    struct ParamDef
+    {
+        QString name;
+        ParamType type;
+    };
+
+    Query(Database &db, const QString &name, const QStringList &lines,
+          const QList<ParamDef> &params = {}, QObject *parent = nullptr);
+
+    QStringList lines() const { return m_lines; }
+    // Replacing the text closes the statement and forgets its preparation.
+    void setLines(const QStringList &lines);
+    void setLine(int index, const QString &text);
+    void clearLines() { setLines({}); }
+    void addLine(const QString &text);
+    QString text() const { return m_lines.join(QLatin1Char('\n')); }
+
+    void setParam(const QString &name, const QVariant &value);
+    QVariant param(const QString &name) const;
+    // Parameters named like a field of master take that field's value, and
+    // an open statement runs again when master moves to another row.
+    void setMasterSource(Dataset *master);
+
+    void prepare();
+    bool isPrepared() const { return m_prepared; }
+    void open();
+    void close();
+    // Runs a statement that returns no rows; returns the number of rows changed.
+    int execSql();
+
+    void first() override;
+    void last() override;
+    void next() override;
+    void prior() override;
+    int recordCount() const override { return static_cast<int>(m_visible.size()); }
+    int recNo() const override { return m_pos; }
+    bool moveTo(int position) override;
+    QVariant storedValue(int index) const override;
+    QVector<QVariant> recordAt(int position) const override;
+
+protected:
+    void filterChanged() override;
+
+private:
+    QVariantMap boundValues() const;
+    void applyFilter();
+    void masterMoved();
+    const ParamDef *paramDef(const QString &name) const;
+
+    Database &m_db;
+    QStringList m_lines;
+    QList<ParamDef> m_params;
+    QVariantMap m_values;
+    Dataset *m_master = nullptr;
+    bool m_prepared = false;
+    QVector<QVector<QVariant>> m_rows;
+    QVector<int> m_visible;
+    int m_pos = -1;
+};
+
+} // namespace store

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "store/dataset.h"
+
+#include <functional>
+#include <vector>
+
+namespace store {
+
+class Database;
+class EStoreError;
+
+// A cursor over one table: navigation in index order, editing through a
+// record buffer, hooks around insert, post and delete, and an optional
+// master table it follows on AccountNo.
+class Table : public Dataset
+{
+    Q_OBJECT
+public:
+    using Hook = std::function<void(Table &)>;
+    enum class PostErrorAction { Fail, Abort };
+    using PostErrorHook = std::function<PostErrorAction(Table &, const EStoreError &)>;
+
+    struct Bookmark
+    {
+        qint64 rowid = -1;
+        int position = -1;
+    };
+
+    Table(Database &db, const QString &tableName, const QString &cursorName,
+          QObject *parent = nullptr);
+    ~Table() override;
+
+    const TableDef &def() const { return *m_def; }
+    Database &database() const { return m_db; }
+
+    void open();
+    void close();
+    // Re-reads the rows, keeping the current row when it still exists.
+    void refresh();
+
+    // "" is the primary order (key, or insertion order); otherwise a named index.
+    void setIndexName(const QString &indexName);
+    QString indexName() const { return m_indexName; }
+
+    // Follows master's current row: only rows whose `field` equals master's
+    // value of that field are shown, and new rows take that value.
+    void setMaster(Table *master, const QString &field);
+    Table *master() const { return m_master; }
+
+    void first() override;
+    void last() override;
+    void next() override;
+    void prior() override;
+    int recordCount() const override { return static_cast<int>(m_rowids.size()); }
+    int recNo() const override { return m_pos; }
+    bool moveTo(int position) override;
+
+    // Moves to the first row (in cursor order) whose field equals value.
+    bool locate(const QString &fieldName, const QVariant &value);
+    // Moves to the row with this primary key value.
+    bool findKey(const QVariant &key);
+    Bookmark bookmark() const;
+    void gotoBookmark(const Bookmark &mark);
+
+    void insert();
+    void append() { insert(); }
+    void edit();
+    void post();
+    void cancel();
+    void remove();
+
+    QVariant storedValue(int index) const override;
+    QVector<QVariant> recordAt(int position) const override;
+    // Fields given a value since insert() or edit().
+    bool isModified(int index) const;
+    qint64 currentRowId() const;
+    // During afterPost: whether the post stored a new row (not an edit).
+    bool postedNewRow() const { return m_postedNewRow; }
+
+    Hook beforeInsert, afterInsert, beforePost, afterPost, beforeDelete, afterDelete;
+    PostErrorHook onPostError;
+
+protected:
+    void writeValue(int index, const QVariant &stored) override;
+    void filterChanged() override;
+
+private:
+    void reload(qint64 keepRowid, int fallbackPosition);
+    QString whereClause(QVariantList &values) const;
+    QString orderClause() const;
+    QString columnList() const;
+    QVector<QVariant> readRow(qint64 rowid) const;
+    void loadCurrent() const;
+    void setPosition(int pos);
+    void writeRow();
+    void releaseLock();
+    void masterMoved();
+    QVariant masterValue() const;
+    void checkOpen() const;
+    void checkBrowseMode();
+
+    Database &m_db;
+    const TableDef *m_def;
+    QString m_indexName;
+    Table *m_master = nullptr;
+    QString m_masterField;
+    QVariant m_masterKey;
+    std::vector<qint64> m_rowids;
+    int m_pos = -1;
+    mutable qint64 m_loadedRowid = -1;
+    mutable QVector<QVariant> m_current;
+    QVector<QVariant> m_buffer;
+    QVector<bool> m_modified;
+    qint64 m_editRowid = -1;
+    bool m_postedNewRow = false;
+};
+
+} // namespace store

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "store/database.h"
+#include "store/query.h"
+#include "store/table.h"
+
+#include <QEvent>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+namespace store {
+
+// The data module: owns the store connection, the cursors of the eleven
+// tables, the named statements and the supervision timer. Every other part
+// of the program reaches the data through it.
+class TDMod : public QObject
+{
+    Q_OBJECT
+public:
+    // programFolder: the folder of the program file; the store lives in its
+    // "data" folder. Empty means the running executable's folder.
+    explicit TDMod(const QString &programFolder = {}, QObject *parent = nullptr);
+    ~TDMod() override;
+
+    // Resolves the data folder beside the program, creating it when missing.
+    // Reports its own failures and never stops the start.
+    void PrepareAlias();
+    // Creation of the module: supervision clock and timer; tables stay closed.
+    void DataModuleCreate();
+    // Opens the store (creating an empty one on the very first start), then
+    // the tables and statements in their fixed order. The first failure stops
+    // the sequence and is shown; returns false then.
+    bool OpenStore();
+
+    // Hands out the next number of a counter ("CommsID", "PendingID", ...).
+    int AllocateId(const QString &counter);
+    // Writes buffered changes back into the main store file.
+    void FlushAll();
+
+    // Where the new-comms and new-mail notifications go (the main window).
+    void setNotifyTarget(QObject *target) { m_notifyTarget = target; }
+    QObject *notifyTarget() const { return m_notifyTarget; }
+
+    bool AppClosing() const { return m_appClosing; }
+    void setAppClosing() { m_appClosing = true; }
+
+    QString dataFolder() const { return m_dataFolder; }
+    QString storePath() const;
+    Database &database() { return m_db; }
+
+    // The first master operator of a new store.
+    static QString defaultMasterName();
+    static QString defaultMasterPassword();
+
+    // Tables, named as their cursors.
+    Table *tbPending, *tbAccounts, *tbOperators, *tbAreas, *tbUsers, *tbActions, *tbComms,
+        *tbZones, *tbHistory, *tbIDs, *tbOutbox;
+    // Named statements.
+    Query *qryComms, *qryAccounts, *qryActions, *qryAccNo, *qryAreas, *qryZones, *qryUsers,
+        *qryHistory, *DelHistory, *UpdAccounts, *qryCusAccount, *qryNoSignal, *qryOCStatus,
+        *updAllAccounts, *qryOpenTime, *qryOutbox, *updOutbox;
+
+    QTimer *NoSigTimer;
+
+signals:
+    // The supervision tick (every 5 s while the program runs).
+    void supervisionTick();
+
+private:
+    void NoSigTimerTimer();
+    void installNumbering(Table *table, const QString &field, const QString &counter);
+    void notifyAfterCommit(Table *table, const QString &field, QEvent::Type type);
+
+    Database m_db;
+    QString m_programFolder;
+    QString m_dataFolder;
+    QPointer<QObject> m_notifyTarget;
+    bool m_appClosing = false;
+    int m_lastMinute = -1;
+    int m_lastDay = -1;
+};
+
+} // namespace store

@@ -1,0 +1,36 @@
+#include "support/recordingmessages.h"
+
+RecordingMessages::RecordingMessages()
+{
+    store::setMessages(this);
+}
+
+RecordingMessages::~RecordingMessages()
+{
+    store::setMessages(nullptr);
+}
+
+bool RecordingMessages::confirm(const QString &text)
+{
+    questions << text;
+    return confirmAnswers.isEmpty() ? false : confirmAnswers.takeFirst();
+}
+
+bool RecordingMessages::inputText(const QString &, const QString &prompt, QString &value)
+{
+    questions << prompt;
+    if (inputAnswers.isEmpty())
+        return false;
+    value = inputAnswers.takeFirst();
+    return true;
+}
+
+void RecordingMessages::clear()
+{
+    errors.clear();
+    warnings.clear();
+    informations.clear();
+    questions.clear();
+    confirmAnswers.clear();
+    inputAnswers.clear();
+}

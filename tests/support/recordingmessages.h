@@ -1,0 +1,27 @@
+#pragma once
+
+#include "store/messages.h"
+
+#include <QStringList>
+
+// Records every message shown and answers questions from queues. Install it
+// in init() with store::setMessages(&sink) and clear it in cleanup().
+class RecordingMessages : public store::Messages
+{
+public:
+    RecordingMessages();
+    ~RecordingMessages() override;
+
+    void error(const QString &text) override { errors << text; }
+    void warning(const QString &text) override { warnings << text; }
+    void information(const QString &text) override { informations << text; }
+    bool confirm(const QString &text) override;
+    bool inputText(const QString &caption, const QString &prompt, QString &value) override;
+
+    QStringList all() const { return errors + warnings + informations; }
+    void clear();
+
+    QStringList errors, warnings, informations, questions;
+    QList<bool> confirmAnswers;   // next answers to confirm(); empty means No
+    QStringList inputAnswers;     // next answers to inputText(); empty means Cancel
+};
