@@ -11,6 +11,20 @@
 
 namespace store {
 
+// The logged-on operator's name, password and rights, copied at log-on and
+// read by every window that enforces a right.
+struct CurrentOperator
+{
+    QString name;     // at most 30 characters
+    QString password; // at most 16 characters
+    bool Master = false;
+    bool AddRecords = false;
+    bool DeleteRecords = false;
+    bool EditRecords = false;
+    bool SetupComms = false;
+    bool PrintReports = false;
+};
+
 // The data module: owns the store connection, the cursors of the eleven
 // tables, the named statements and the supervision timer. Every other part
 // of the program reaches the data through it.
@@ -62,6 +76,9 @@ public:
         *updAllAccounts, *qryOpenTime, *qryOutbox, *updOutbox;
 
     QTimer *NoSigTimer;
+
+    // The current-operator record, filled by log-on.
+    CurrentOperator currentOperator;
 
 signals:
     // The supervision tick (every 5 s while the program runs).
