@@ -114,9 +114,14 @@ QList<TableDef> buildDefs()
                      QStringLiteral("Comms.db"),
                      {field("ID", F::Integer), field("DateTime", F::DateTime),
                       field("RxNo", F::Small), field("LineNo", F::Small),
-                      field("Protocol", F::Small), text("Data", 30)},
+                      field("Protocol", F::Small), text("Data", 30),
+                      // Set once the event processor has handled the row, in
+                      // the same commit as the row's effects: 1 done, 2 failed.
+                      field("Processed", F::Small)},
                      {},
-                     {{QStringLiteral("CommsID"), {QStringLiteral("ID")}}}};
+                     {{QStringLiteral("CommsID"), {QStringLiteral("ID")}},
+                      {QStringLiteral("CommsUnprocessed"), {QStringLiteral("ID")}, false,
+                       QStringLiteral("\"Processed\" IS NULL")}}};
     defs << TableDef{QStringLiteral("History"),
                      QStringLiteral("History.DB"),
                      {field("ID", F::Integer), field("DateTime", F::DateTime, "", stamp),
@@ -227,9 +232,10 @@ QStringList createStatements(const TableDef &def)
         QStringList quoted;
         for (const QString &f : ix.fields)
             quoted << QStringLiteral("\"%1\"").arg(f);
-        sql << QStringLiteral("CREATE %1INDEX \"%2\" ON \"%3\" (%4)")
+        sql << QStringLiteral("CREATE %1INDEX \"%2\" ON \"%3\" (%4)%5")
                    .arg(ix.unique ? QStringLiteral("UNIQUE ") : QString(), ix.name, def.name,
-                        quoted.join(QStringLiteral(", ")));
+                        quoted.join(QStringLiteral(", ")),
+                        ix.where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + ix.where);
     }
     return sql;
 }

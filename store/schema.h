@@ -23,6 +23,7 @@ struct IndexDef
     QString name;
     QStringList fields;
     bool unique = false;
+    QString where = {}; // a partial index: only rows meeting this condition
 };
 
 struct TableDef

@@ -247,6 +247,11 @@ void TDMod::FlushAll()
     m_db.checkpoint();
 }
 
+void TDMod::CheckEarlyOpening(const QString &accountNo)
+{
+    Q_UNUSED(accountNo);
+}
+
 void TDMod::NoSigTimerTimer()
 {
     if (m_appClosing)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/consolehooks.h"
 #include "store/database.h"
 #include "store/query.h"
 #include "store/table.h"
@@ -8,6 +9,8 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+
+#include <array>
 
 namespace store {
 
@@ -56,6 +59,14 @@ public:
     void setNotifyTarget(QObject *target) { m_notifyTarget = target; }
     QObject *notifyTarget() const { return m_notifyTarget; }
 
+    // The console refresh hooks (do nothing until the main window installs its own).
+    ConsoleHooks &consoleHooks() { return m_hooks ? *m_hooks : m_noHooks; }
+    void setConsoleHooks(ConsoleHooks *hooks) { m_hooks = hooks; }
+
+    // Raises event 451 when the account opened before today's opening time;
+    // called by the event processor right after it marked an account open.
+    void CheckEarlyOpening(const QString &accountNo);
+
     bool AppClosing() const { return m_appClosing; }
     void setAppClosing() { m_appClosing = true; }
 
@@ -79,6 +90,8 @@ public:
 
     // The current-operator record, filled by log-on.
     CurrentOperator currentOperator;
+    // Pending rows by priority; index 1 to 5 (0 unused).
+    std::array<int, 6> PriorityCounts{};
 
 signals:
     // The supervision tick (every 5 s while the program runs).
@@ -93,6 +106,8 @@ private:
     QString m_programFolder;
     QString m_dataFolder;
     QPointer<QObject> m_notifyTarget;
+    ConsoleHooks m_noHooks;
+    ConsoleHooks *m_hooks = nullptr;
     bool m_appClosing = false;
     int m_lastMinute = -1;
     int m_lastDay = -1;
