@@ -152,6 +152,11 @@ void Field::setValue(const QVariant &value)
     m_dataset->writeValue(m_index, toStored(def(), value));
 }
 
+QString Field::displayText() const
+{
+    return m_dataset->displayText(m_index, value());
+}
+
 QList<FilterTerm> parseFilter(const QString &text, const QList<FieldDef> &fields)
 {
     QList<FilterTerm> terms;
@@ -198,6 +203,37 @@ Field Dataset::field(const QString &name)
     if (i < 0)
         throw EStoreError(QStringLiteral("%1: Field '%2' not found.").arg(objectName(), name));
     return Field(this, i);
+}
+
+void Dataset::setDisplayText(const QString &fieldName, DisplayTextFn fn)
+{
+    if (fn)
+        m_displayTexts.insert(fieldName.toLower(), std::move(fn));
+    else
+        m_displayTexts.remove(fieldName.toLower());
+}
+
+bool Dataset::hasDisplayText(const QString &fieldName) const
+{
+    return m_displayTexts.contains(fieldName.toLower());
+}
+
+QString Dataset::displayText(int index, const QVariant &stored) const
+{
+    if (index < 0 || index >= m_fields.size())
+        return {};
+    const FieldDef &def = m_fields[index];
+    const auto it = m_displayTexts.constFind(def.name.toLower());
+    if (it != m_displayTexts.cend())
+        return it.value()(stored);
+    if (stored.isNull())
+        return {};
+    if (def.type == FieldType::Logical) {
+        const bool on = stored.typeId() == QMetaType::QString ? textToBool(stored.toString())
+                                                              : stored.toInt() != 0;
+        return on ? QStringLiteral("True") : QStringLiteral("False");
+    }
+    return stored.toString();
 }
 
 void Dataset::setFilter(const QString &text)

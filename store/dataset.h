@@ -3,9 +3,12 @@
 #include "store/schema.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QObject>
 #include <QVariant>
 #include <QVector>
+
+#include <functional>
 
 namespace store {
 
@@ -32,6 +35,9 @@ public:
 
     void setValue(const QVariant &value);
     void clear() { setValue(QVariant()); }
+
+    // What grids and edit fields show for the current value.
+    QString displayText() const;
 
 private:
     Dataset *m_dataset;
@@ -85,6 +91,15 @@ public:
     // Reads the record at a position without moving the cursor (for grids).
     virtual QVector<QVariant> recordAt(int position) const = 0;
 
+    // The text a coded field shows instead of its stored value. Kept by
+    // field name, so a statement keeps it across runs. An empty function
+    // removes it.
+    using DisplayTextFn = std::function<QString(const QVariant &stored)>;
+    void setDisplayText(const QString &fieldName, DisplayTextFn fn);
+    bool hasDisplayText(const QString &fieldName) const;
+    // The shown text of a stored value of field index (of any row, for grids).
+    QString displayText(int index, const QVariant &stored) const;
+
     void setFilter(const QString &text);
     QString filter() const { return m_filterText; }
     void setFiltered(bool on);
@@ -113,6 +128,7 @@ private:
     State m_state = State::Inactive;
     QString m_filterText;
     bool m_filtered = false;
+    QHash<QString, DisplayTextFn> m_displayTexts; // by lower-case field name
 };
 
 // Converts a value for storing in a field of the given definition: cuts text,

@@ -113,6 +113,12 @@ void Query::setMasterSource(Dataset *master)
     }
 }
 
+void Query::addCalculatedField(const FieldDef &def, CalcFn compute)
+{
+    close();
+    m_calculated.append({def, std::move(compute)});
+}
+
 void Query::masterMoved()
 {
     if (isOpen()) {
@@ -160,12 +166,17 @@ void Query::open()
     QList<FieldDef> fields;
     for (int i = 0; i < rec.count(); ++i)
         fields << resultField(rec.fieldName(i));
+    for (const auto &calc : std::as_const(m_calculated))
+        fields << calc.first;
     setFields(fields);
     m_rows.clear();
     while (q.next()) {
-        QVector<QVariant> row(rec.count());
+        QVector<QVariant> row(fields.size());
         for (int i = 0; i < rec.count(); ++i)
             row[i] = q.value(i);
+        for (int c = 0; c < m_calculated.size(); ++c)
+            row[rec.count() + c] =
+                toStored(m_calculated[c].first, m_calculated[c].second(*this, row));
         m_rows.append(row);
     }
     m_prepared = true;

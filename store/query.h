@@ -38,6 +38,12 @@ public:
     // an open statement runs again when master moves to another row.
     void setMasterSource(Dataset *master);
 
+    // A field computed for every row when the statement is opened, after the
+    // result columns. compute reads the row's stored values (find a column
+    // with fieldIndex()); its result is stored like a value of def.
+    using CalcFn = std::function<QVariant(const Query &query, const QVector<QVariant> &row)>;
+    void addCalculatedField(const FieldDef &def, CalcFn compute);
+
     void prepare();
     bool isPrepared() const { return m_prepared; }
     void open();
@@ -69,6 +75,7 @@ private:
     QList<ParamDef> m_params;
     QVariantMap m_values;
     Dataset *m_master = nullptr;
+    QList<QPair<FieldDef, CalcFn>> m_calculated;
     bool m_prepared = false;
     QVector<QVector<QVariant>> m_rows;
     QVector<int> m_visible;

@@ -65,12 +65,35 @@ QList<FieldDef> accountFields()
     return f;
 }
 
+// The supervision checks run over every account from the UI thread, so each
+// finds its few accounts through an index. Their conditions repeat the
+// checks' own terms word for word, which lets the engine use them.
+QList<IndexDef> supervisionIndexes()
+{
+    // Due time of the next no-communication event, for watched accounts.
+    QList<IndexDef> ix{{QStringLiteral("AccountsNoSignalDue"),
+                        {QStringLiteral("julianday(\"LastSignal\") + (\"NoSigTime\" / 24.0)")},
+                        false,
+                        QStringLiteral("\"NoSigTime\" > 0 AND \"NoSigActioned\" = False"),
+                        true}};
+    // Closing time of the day, for accounts with that day's closing exception on.
+    static const char *const days[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+    for (const char *d : days) {
+        const QString day = QString::fromLatin1(d);
+        ix << IndexDef{QStringLiteral("Accounts%1Close").arg(day),
+                       {day + QStringLiteral("CloseTime")},
+                       false,
+                       QStringLiteral("\"%1CloseExcept\" = True").arg(day)};
+    }
+    return ix;
+}
+
 QList<TableDef> buildDefs()
 {
     const char *stamp = "dd-mmm-yy - hh:mm.ss";
     QList<TableDef> defs;
     defs << TableDef{QStringLiteral("Accounts"), QStringLiteral("Accounts.db"), accountFields(),
-                     QStringLiteral("AccountNo")};
+                     QStringLiteral("AccountNo"), supervisionIndexes()};
     defs << TableDef{QStringLiteral("Zones"),
                      QStringLiteral("Zones.db"),
                      {text("AccountNo", 4), field("ZoneID", F::Small, "Zone No", "000"),
@@ -231,7 +254,7 @@ QStringList createStatements(const TableDef &def)
     for (const IndexDef &ix : def.indexes) {
         QStringList quoted;
         for (const QString &f : ix.fields)
-            quoted << QStringLiteral("\"%1\"").arg(f);
+            quoted << (ix.expressions ? f : QStringLiteral("\"%1\"").arg(f));
         sql << QStringLiteral("CREATE %1INDEX \"%2\" ON \"%3\" (%4)%5")
                    .arg(ix.unique ? QStringLiteral("UNIQUE ") : QString(), ix.name, def.name,
                         quoted.join(QStringLiteral(", ")),

@@ -23,7 +23,8 @@ struct IndexDef
     QString name;
     QStringList fields;
     bool unique = false;
-    QString where = {}; // a partial index: only rows meeting this condition
+    QString where = {};       // a partial index: only rows meeting this condition
+    bool expressions = false; // fields are SQL expressions, written as they stand
 };
 
 struct TableDef

@@ -2,9 +2,11 @@
 
 #include "localization/texts.h"
 #include "store/clock.h"
+#include "store/displaytexts.h"
 #include "store/errors.h"
 #include "store/events.h"
 #include "store/messages.h"
+#include "store/supervision.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -92,7 +94,8 @@ TDMod::TDMod(const QString &programFolder, QObject *parent)
                        {{QStringLiteral("ANo"), P::Text}});
     UpdAccounts = query("UpdAccounts",
                         L({"UPDATE ACCOUNTS", "SET EngOnSite = TRUE", "WHERE AccountNo = :ANo"}),
-                        {{QStringLiteral("ANo"), P::Text}});
+                        {{QStringLiteral("ANo"), P::Text},
+                         {QStringLiteral("LastSignal"), P::DateTime}});
     qryCusAccount = query("qryCusAccount",
                           L({"Select AccountNo, Name,  Address1, Address2,  Address3, Address4, "
                              "Postcode, TelNo, FaxNo, email, PanelType",
@@ -111,7 +114,8 @@ TDMod::TDMod(const QString &programFolder, QObject *parent)
     qryOpenTime = query("qryOpenTime",
                         L({"Select MonOpenTime As OpenTime from Accounts",
                            "Where ((OCStatus = 0) and (MonOpenExcept = False)) and (AccountNo = "
-                           "'0168')"}));
+                           ":AccNo)"}),
+                        {{QStringLiteral("AccNo"), P::Text}});
     qryOutbox = query("qryOutbox", L({"Select * From Outbox Where ID = :RecID"}),
                       {{QStringLiteral("RecID"), P::Integer}});
     updOutbox = query("updOutbox", L({"UPDATE Outbox", "SET Status = 1", "WHERE ID = :AID"}),
@@ -124,6 +128,9 @@ TDMod::TDMod(const QString &programFolder, QObject *parent)
     installNumbering(tbOutbox, QStringLiteral("ID"), QStringLiteral("OutboxID"));
     notifyAfterCommit(tbComms, QStringLiteral("ID"), NewCommsEventType);
     notifyAfterCommit(tbOutbox, QStringLiteral("ID"), NewMailEventType);
+    m_rules = std::make_unique<RecordRules>(*this);
+    installDisplayTexts(*this);
+    m_supervision = std::make_unique<Supervision>(*this);
 
     NoSigTimer = new QTimer(this);
     NoSigTimer->setObjectName(QStringLiteral("NoSigTimer"));
@@ -184,10 +191,14 @@ void TDMod::PrepareAlias()
 
 void TDMod::DataModuleCreate()
 {
-    const QDateTime t = store::now();
-    m_lastMinute = t.time().minute();
-    m_lastDay = t.date().day();
+    m_supervision->recordClock();
     NoSigTimer->start();
+    m_rules->setRowLimitGuard(true);
+}
+
+void TDMod::setDefaultActionsSource(DefaultActionsSource source)
+{
+    m_rules->setDefaultActionsSource(std::move(source));
 }
 
 bool TDMod::OpenStore()
@@ -222,6 +233,13 @@ bool TDMod::OpenStore()
 
 int TDMod::AllocateId(const QString &counter)
 {
+    return AllocateIdBlock(counter, 1);
+}
+
+int TDMod::AllocateIdBlock(const QString &counter, int count)
+{
+    if (count < 1)
+        throw EStoreError(QStringLiteral("Cannot hand out %1 numbers").arg(count));
     if (!kCounters.contains(counter))
         throw EStoreError(QStringLiteral("Unknown counter %1").arg(counter));
     WriteScope scope(m_db);
@@ -237,7 +255,7 @@ int TDMod::AllocateId(const QString &counter)
         throw EUnableToObtainID();
     const qint64 value = q.value(0).toLongLong();
     q.finish();
-    m_db.exec(QStringLiteral("UPDATE IDs SET \"%1\" = ?").arg(counter), {value + 1});
+    m_db.exec(QStringLiteral("UPDATE IDs SET \"%1\" = ?").arg(counter), {value + count});
     scope.commit();
     return static_cast<int>(value);
 }
@@ -249,13 +267,14 @@ void TDMod::FlushAll()
 
 void TDMod::CheckEarlyOpening(const QString &accountNo)
 {
-    Q_UNUSED(accountNo);
+    m_supervision->CheckEarlyOpening(accountNo);
 }
 
 void TDMod::NoSigTimerTimer()
 {
     if (m_appClosing)
         return;
+    m_supervision->NoSigTimerTimer();
     emit supervisionTick();
 }
 

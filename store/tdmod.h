@@ -3,6 +3,7 @@
 #include "store/consolehooks.h"
 #include "store/database.h"
 #include "store/query.h"
+#include "store/recordrules.h"
 #include "store/table.h"
 
 #include <QEvent>
@@ -11,8 +12,11 @@
 #include <QTimer>
 
 #include <array>
+#include <memory>
 
 namespace store {
+
+class Supervision;
 
 // The logged-on operator's name, password and rights, copied at log-on and
 // read by every window that enforces a right.
@@ -52,6 +56,8 @@ public:
 
     // Hands out the next number of a counter ("CommsID", "PendingID", ...).
     int AllocateId(const QString &counter);
+    // Hands out count consecutive numbers at once; returns the first.
+    int AllocateIdBlock(const QString &counter, int count);
     // Writes buffered changes back into the main store file.
     void FlushAll();
 
@@ -66,6 +72,13 @@ public:
     // Raises event 451 when the account opened before today's opening time;
     // called by the event processor right after it marked an account open.
     void CheckEarlyOpening(const QString &accountNo);
+
+    // The rules on inserts, posts and deletes, and the supervision checks.
+    RecordRules &recordRules() { return *m_rules; }
+    Supervision &supervision() { return *m_supervision; }
+    // The handling rules a new account starts with; the program sets the
+    // event catalogue's defaults here at start-up.
+    void setDefaultActionsSource(DefaultActionsSource source);
 
     bool AppClosing() const { return m_appClosing; }
     void setAppClosing() { m_appClosing = true; }
@@ -109,8 +122,8 @@ private:
     ConsoleHooks m_noHooks;
     ConsoleHooks *m_hooks = nullptr;
     bool m_appClosing = false;
-    int m_lastMinute = -1;
-    int m_lastDay = -1;
+    std::unique_ptr<RecordRules> m_rules;
+    std::unique_ptr<Supervision> m_supervision;
 };
 
 } // namespace store
