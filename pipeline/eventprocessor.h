@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QObject>
+#include <QSet>
+#include <QString>
+
+class QTimer;
+
+namespace store {
+class TDMod;
+}
+
+namespace pipeline {
+
+// Turns stored Comms rows into the station's reaction: account state and last
+// signal, a History row, a Pending row with an alarm sound, or nothing, and
+// independently an Outbox row for the key holders. Owned by the main window;
+// the data module must outlive it.
+//
+// Every event is one unit of work: its account updates, its Pending, History
+// or Outbox row and the row's Comms.Processed mark commit together, so an
+// acknowledged event is processed exactly once, also across a crash. Events
+// run one at a time in Comms ID order; arrivals while one runs (a wait or a
+// box dispatching events) are taken up after it.
+class EventProcessor : public QObject
+{
+    Q_OBJECT
+public:
+    // How long a High alarm loops before it silences itself.
+    static constexpr int kAlmTimerMs = 20000;
+    // Waits for a store held by another program: this many 100 ms attempts
+    // per try, then a new try after kBusyRetryMs.
+    static constexpr int kLockAttempts = 11;
+    static constexpr int kBusyRetryMs = 1000;
+
+    explicit EventProcessor(store::TDMod &dm, QObject *parent = nullptr);
+    ~EventProcessor() override;
+
+    // The new-comms message for Comms row commsId. Processes that row and any
+    // earlier one still waiting, in ID order; a row already processed is left
+    // alone. Failures are shown through store::messages().
+    void OnWM_NewCommsData(int commsId);
+
+    // Start-up, before the receiver port opens: processes every stored row
+    // not yet processed (left by a crash or a power cut), in ID order.
+    // Returns how many rows it handled.
+    int ProcessBacklog();
+
+    // The silencing of the pending queue (its Silence button and the AlmTimer
+    // expiry): when an alarm loops, clears AlarmSounding, stops AlmTimer,
+    // replaces the loop by one short chime and emits silenced().
+    void Silence();
+
+    // A looping alarm sound of priority 1 or 2 is playing.
+    bool AlarmSounding() const { return m_alarmSounding; }
+    QTimer *AlmTimer() const { return m_almTimer; }
+
+signals:
+    // The alarm went quiet: the console disables its Silence button.
+    void silenced();
+
+private:
+    enum class Outcome
+    {
+        Done,
+        Failed,
+        Busy,
+        GiveWay
+    };
+    struct Effects;
+
+    void run();
+    // Processes waiting rows up to m_upTo; returns the first failure's text.
+    QString processWaiting();
+    int nextWaiting();
+    bool storeIsFree(bool locked) const;
+    Outcome processOne(int commsId, QString *failure);
+    void applyEvent(int commsId, Effects &effects);
+    void markFailed(int commsId);
+    void afterRollback(const Effects &effects);
+    QString afterCommit(const Effects &effects);
+    void startAlarmSound(int priority);
+
+    store::TDMod &m_dm;
+    QTimer *m_almTimer;
+    QTimer *m_retryTimer;
+    bool m_alarmSounding = false;
+    bool m_running = false;
+    int m_upTo = 0;             // highest Comms ID announced so far
+    int m_handled = 0;          // rows processed or failed
+    QSet<int> m_failedUnmarked; // failed rows whose failure mark could not be stored
+    QString m_consoleFailure;   // a failure of the console follow-up of a committed event
+};
+
+} // namespace pipeline

@@ -1,0 +1,564 @@
+#include "pipeline/receiverlink.h"
+
+#include "localization/texts.h"
+#include "store/clock.h"
+#include "store/errors.h"
+#include "store/messages.h"
+#include "store/tdmod.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHostAddress>
+#include <QLocale>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include <optional>
+#include <utility>
+
+namespace pipeline {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr char kDC4 = '\x14';
+constexpr char kAck = '\x06';
+// Frames cut but not yet handled. Past this the sockets are left unread, so
+// a flood waits in the network buffers instead of in memory.
+constexpr std::size_t kMaxQueuedFrames = 1024;
+// How soon a frame that gave way to another unit of work is tried again.
+constexpr int kGiveWayRetryMs = 100;
+
+// Positions 2-20 of a heartbeat: 011, eleven spaces, @, four spaces.
+const QString &heartbeatBody()
+{
+    static const QString body = u"011"_s + QString(11, u' ') + u'@' + QString(4, u' ');
+    return body;
+}
+
+// An optional sign, then digits; no blanks.
+std::optional<int> decimalNumber(const QString &text)
+{
+    qsizetype i = 0;
+    if (!text.isEmpty() && (text.at(0) == u'-' || text.at(0) == u'+'))
+        i = 1;
+    if (i >= text.size())
+        return std::nullopt;
+    for (qsizetype k = i; k < text.size(); ++k) {
+        if (text.at(k) < u'0' || text.at(k) > u'9')
+            return std::nullopt;
+    }
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+// The locale's long time without its time-zone name: the log shows the
+// station's local clock time only.
+QString longTimeFormat(const QLocale &locale)
+{
+    const QString format = locale.timeFormat(QLocale::LongFormat);
+    QString out;
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == u'\'')
+            quoted = !quoted;
+        if (!quoted && c == u't')
+            continue;
+        out += c;
+    }
+    return out.trimmed();
+}
+
+QString logDateTime(const QDateTime &at)
+{
+    const QLocale locale = QLocale::system();
+    return locale.toString(at.date(), QLocale::ShortFormat) + u' ' +
+           locale.toString(at.time(), longTimeFormat(locale));
+}
+
+} // namespace
+
+ReceiverLink::ReceiverLink(store::TDMod &dm, LinkConsole &console, QObject *parent)
+    : QObject(parent), m_dm(dm), m_console(console), m_server(new QTcpServer(this)),
+      m_tickTmr(new QTimer(this)), m_giveWayTimer(new QTimer(this))
+{
+    m_tickTmr->setObjectName(u"TickTmr"_s);
+    m_tickTmr->setInterval(1000);
+    connect(m_tickTmr, &QTimer::timeout, this, &ReceiverLink::TickTmrTimer);
+    connect(m_server, &QTcpServer::newConnection, this, &ReceiverLink::TCPortWsAccept);
+    m_giveWayTimer->setSingleShot(true);
+    m_giveWayTimer->setInterval(kGiveWayRetryMs);
+    connect(m_giveWayTimer, &QTimer::timeout, this, &ReceiverLink::processQueue);
+}
+
+ReceiverLink::~ReceiverLink()
+{
+    for (auto it = m_connections.keyBegin(); it != m_connections.keyEnd(); ++it) {
+        (*it)->disconnect(this);
+        (*it)->abort();
+    }
+    m_connections.clear();
+}
+
+bool ReceiverLink::open(const QString &port)
+{
+    if (m_server->isListening())
+        close();
+    m_port = port;
+    bool ok = false;
+    const uint number = port.trimmed().toUInt(&ok, 10);
+    if (!ok || number > 65535) {
+        store::messages().error(loc::text("'%1' is not a valid port number").arg(port));
+        return false;
+    }
+    if (!m_server->listen(QHostAddress::Any, static_cast<quint16>(number))) {
+        store::messages().error(
+            loc::text("Cannot listen on port %1: %2").arg(port, m_server->errorString()));
+        return false;
+    }
+    return true;
+}
+
+void ReceiverLink::close()
+{
+    m_server->close();
+    const QList<QTcpSocket *> sockets = m_connections.keys();
+    m_connections.clear();
+    for (QTcpSocket *socket : sockets) {
+        socket->disconnect(this);
+        // What is already written (ACKs) still goes out before the close.
+        connect(socket, &QAbstractSocket::disconnected, socket, &QObject::deleteLater);
+        socket->disconnectFromHost();
+        if (socket->state() == QAbstractSocket::UnconnectedState)
+            socket->deleteLater();
+    }
+    if (!sockets.isEmpty())
+        showLinkStatus();
+}
+
+bool ReceiverLink::isListening() const
+{
+    return m_server->isListening();
+}
+
+quint16 ReceiverLink::serverPort() const
+{
+    return m_server->serverPort();
+}
+
+void ReceiverLink::start()
+{
+    m_watchdog = kWatchdogSeconds;
+    m_tickTmr->start();
+}
+
+bool ReceiverLink::ReceiverConnected() const
+{
+    return !m_connections.isEmpty();
+}
+
+QString ReceiverLink::logFileName() const
+{
+    return u"RxWinsock_Log.TXT"_s;
+}
+
+// ---- Connections -----------------------------------------------------------
+
+void ReceiverLink::TCPortWsAccept()
+{
+    // Every connection offered is taken, each with its own buffer.
+    while (QTcpSocket *socket = m_server->nextPendingConnection()) {
+        m_connections.insert(socket, Connection{});
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        // Bounded, so bytes we are not ready for wait in the network buffers.
+        socket->setReadBufferSize(kMaxBufferedBytes);
+        connect(socket, &QTcpSocket::readyRead, this,
+                [this, socket] { TCPortTriggerAvail(socket); });
+        connect(socket, &QAbstractSocket::disconnected, this,
+                [this, socket] { TCPortWsDisconnect(socket); });
+        showLinkStatus();
+    }
+}
+
+void ReceiverLink::TCPortWsDisconnect(QTcpSocket *socket)
+{
+    if (!m_connections.contains(socket))
+        return;
+    // Frames that came in just before the close are still stored; their ACK
+    // has nowhere to go, so the receiver repeats them.
+    readFrom(socket, true);
+    m_connections.remove(socket);
+    socket->deleteLater();
+    showLinkStatus();
+    processQueue();
+}
+
+void ReceiverLink::TCPortTriggerAvail(QTcpSocket *socket)
+{
+    readFrom(socket, false);
+    processQueue();
+}
+
+void ReceiverLink::readFrom(QTcpSocket *socket, bool force)
+{
+    auto it = m_connections.find(socket);
+    if (it == m_connections.end())
+        return;
+    // A full queue leaves the bytes in the socket until the loop has room.
+    if (!force && m_queue.size() >= kMaxQueuedFrames)
+        return;
+    const QByteArray bytes = socket->readAll();
+    if (bytes.isEmpty())
+        return;
+    cutFrames(socket, it.value(), bytes);
+    emit received();
+}
+
+void ReceiverLink::cutFrames(QTcpSocket *socket, Connection &connection, const QByteArray &bytes)
+{
+    qsizetype pos = 0;
+    while (pos < bytes.size()) {
+        const qsizetype dc4 = bytes.indexOf(kDC4, pos);
+        const qsizetype end = dc4 < 0 ? bytes.size() : dc4;
+        if (!connection.discarding) {
+            if (connection.buffer.size() + (end - pos) > kMaxBufferedBytes) {
+                // Not a receiver frame. Whatever else is glued to it up to
+                // the next DC4 goes as well and gets no ACK, so a real frame
+                // caught in it is repeated by the receiver, never half-taken.
+                connection.buffer.clear();
+                connection.buffer.squeeze();
+                connection.discarding = true;
+                logLine(store::now(),
+                        loc::text("(more than %1 bytes without DC4 dropped up to the next DC4)")
+                            .arg(kMaxBufferedBytes));
+            } else {
+                connection.buffer.append(bytes.constData() + pos, end - pos);
+            }
+        }
+        if (dc4 < 0)
+            break;
+        if (connection.discarding) {
+            connection.discarding = false;
+            connection.holdBackCurrent = false;
+        } else {
+            m_queue.push_back(
+                {connection.buffer.left(kMaxFrameLength), socket, connection.holdBackCurrent});
+            connection.buffer.clear();
+            connection.holdBackCurrent = false;
+        }
+        pos = dc4 + 1;
+    }
+}
+
+void ReceiverLink::showLinkStatus()
+{
+    m_console.setStatusText(0, ReceiverConnected() ? loc::text("Status: Receiving Data...")
+                                                   : loc::text("Status: Monitoring..."));
+    m_console.RefreshStatusAndCounts();
+}
+
+// ---- Frames ----------------------------------------------------------------
+
+void ReceiverLink::HandleReceiverFrame(const QByteArray &frame, QTcpSocket *from)
+{
+    m_queue.push_back({frame.left(kMaxFrameLength), from, false});
+    processQueue();
+}
+
+void ReceiverLink::processQueue()
+{
+    // Storing a row can dispatch events (the store's lock waits). Bytes that
+    // arrive meanwhile are cut into the queue and wait for this loop, so
+    // frames are handled one at a time, in the order they came.
+    if (m_handling)
+        return;
+    QPointer<ReceiverLink> self(this);
+    m_handling = true;
+    for (;;) {
+        readWaitingBytes();
+        if (m_queue.empty())
+            break;
+        if (mustGiveWay(m_queue.front())) {
+            m_giveWayTimer->start();
+            break;
+        }
+        const QueuedFrame queued = m_queue.front();
+        m_queue.pop_front();
+        handleFrame(queued);
+        if (!self)
+            return;
+    }
+    m_handling = false;
+    if (!m_pendingError.isEmpty() || m_offlineWarningPending)
+        scheduleReports();
+}
+
+bool ReceiverLink::mustGiveWay(const QueuedFrame &queued) const
+{
+    if (queued.heldBack || m_dm.AppClosing() || queued.frame.isEmpty() ||
+        (queued.frame.at(0) != '5' && queued.frame.at(0) != 'S'))
+        return false;
+    // Another handler's unit of work is open below us (we run inside one of
+    // its waits or boxes): a row stored now would commit or roll back with
+    // it, after its ACK had gone. Nor may we post a row it is building.
+    const store::Dataset::State comms = m_dm.tbComms->state();
+    return m_dm.database().inTransaction() || comms == store::Dataset::State::Insert ||
+           comms == store::Dataset::State::Edit;
+}
+
+void ReceiverLink::readWaitingBytes()
+{
+    // A socket emits no readyRead while its own readyRead is still being
+    // handled further down the stack: what it got meanwhile is picked up here.
+    const QList<QTcpSocket *> sockets = m_connections.keys();
+    for (QTcpSocket *socket : sockets) {
+        if (socket->bytesAvailable() > 0)
+            readFrom(socket, false);
+    }
+}
+
+void ReceiverLink::handleFrame(const QueuedFrame &queued)
+{
+    // A failure in one frame is reported and never stops the frames after it.
+    try {
+        const QString frame = QString::fromLatin1(queued.frame.left(kMaxFrameLength));
+        const QDateTime at = store::now();
+        logLine(at, frame);
+        if (queued.heldBack || m_dm.AppClosing())
+            return;
+
+        const QChar type = frame.isEmpty() ? QChar() : frame.at(0);
+        if (type != u'5' && type != u'S') {
+            SendAck(queued.from);
+            if (type == u'1' && frame.mid(1, 19) == heartbeatBody())
+                markReceiverOnline();
+            return;
+        }
+
+        if (type == u'5')
+            markReceiverOnline();
+        const QString rxText = frame.mid(1, 2);
+        const QString lineText = frame.mid(3, 1);
+        const std::optional<int> rxNo = decimalNumber(rxText);
+        const std::optional<int> lineNo = decimalNumber(lineText);
+        if (!rxNo || !lineNo) {
+            // Repeating it would not make it readable: taken, and reported.
+            SendAck(queued.from);
+            reportError(
+                loc::text("'%1' is not a valid integer value").arg(rxNo ? lineText : rxText));
+            return;
+        }
+        QString data;
+        if (type == u'5') {
+            data = frame.mid(5, 15);
+        } else {
+            const qsizetype bracket = frame.indexOf(u'[');
+            data = bracket < 0 ? frame : frame.mid(bracket);
+        }
+
+        QPointer<ReceiverLink> self(this);
+        QString error;
+        const bool stored = storeCommsRow(*rxNo, *lineNo, type == u'5' ? 1 : 2, data, at, &error);
+        if (!self)
+            return;
+        if (stored) {
+            SendAck(queued.from);
+            return;
+        }
+        // No ACK: the receiver repeats the frame. It matches ACKs to frames in
+        // order, so nothing it sent after this one may be acknowledged before
+        // the repeat either.
+        holdBackQueuedFrom(queued.from);
+        if (!error.isEmpty())
+            reportError(error);
+    } catch (const std::exception &e) {
+        reportError(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        reportError(loc::text("Unexpected failure while handling a receiver frame"));
+    }
+}
+
+bool ReceiverLink::storeCommsRow(int rxNo, int lineNo, int protocol, const QString &data,
+                                 const QDateTime &at, QString *error)
+{
+    // The post may dispatch events; nothing here touches the link after it.
+    store::Table &comms = *m_dm.tbComms;
+    bool inserting = false;
+    try {
+        comms.insert();
+        inserting = true;
+        comms.field(u"DateTime"_s).setValue(at);
+        comms.field(u"RxNo"_s).setValue(rxNo);
+        comms.field(u"LineNo"_s).setValue(lineNo);
+        comms.field(u"Protocol"_s).setValue(protocol);
+        comms.field(u"Data"_s).setValue(data);
+        comms.post();
+        return true;
+    } catch (const store::EAbort &) {
+        // Abandoned quietly by a post-error hook: no message, and no ACK.
+    } catch (const store::EStoreError &e) {
+        *error = e.message();
+    } catch (const std::exception &e) {
+        *error = QString::fromLocal8Bit(e.what());
+    }
+    // A clean cursor for the next row.
+    if (inserting && comms.state() == store::Dataset::State::Insert)
+        comms.cancel();
+    return false;
+}
+
+void ReceiverLink::holdBackQueuedFrom(QTcpSocket *socket)
+{
+    // A closed connection gets no ACKs any more, so its frames are stored.
+    if (!socket || !m_connections.contains(socket))
+        return;
+    // Everything it sent so far, including what is still in the socket and
+    // the frame it is in the middle of.
+    readFrom(socket, true);
+    auto it = m_connections.find(socket);
+    if (it == m_connections.end())
+        return;
+    for (QueuedFrame &queued : m_queue) {
+        if (queued.from == socket)
+            queued.heldBack = true;
+    }
+    it->holdBackCurrent = !it->buffer.isEmpty() || it->discarding;
+}
+
+void ReceiverLink::SendAck(QTcpSocket *to)
+{
+    if (!to || !m_connections.contains(to) || to->state() != QAbstractSocket::ConnectedState)
+        return;
+    to->write(QByteArray(1, kAck));
+    // Out now, not when the loop next gets round to it.
+    to->flush();
+    emit transmitted();
+}
+
+// ---- Frame log -------------------------------------------------------------
+
+bool ReceiverLink::AppendLogLine(const QString &fileName, const QString &line, QString *error)
+{
+    if (!m_log)
+        return true;
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        *error = file.errorString();
+        return false;
+    }
+    const QByteArray bytes = line.toUtf8() + "\r\n";
+    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    if (!written)
+        *error = file.errorString();
+    file.close();
+    return written;
+}
+
+void ReceiverLink::logLine(const QDateTime &at, const QString &text)
+{
+    if (!m_log)
+        return;
+    QString error;
+    const QString fileName = logFileName();
+    if (AppendLogLine(fileName, logDateTime(at) + u" -- "_s + text, &error)) {
+        m_logFailing = false;
+        return;
+    }
+    // The log never costs a frame: reported once per run of failures.
+    if (m_logFailing)
+        return;
+    m_logFailing = true;
+    reportError(loc::text("Cannot write the receiver log %1: %2")
+                    .arg(QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath()), error));
+}
+
+// ---- Receiver watchdog -----------------------------------------------------
+
+void ReceiverLink::markReceiverOnline()
+{
+    m_console.setStatusText(3, loc::text("Receiver: Online"));
+    // A full 99 seconds from this frame.
+    const bool running = m_tickTmr->isActive();
+    m_tickTmr->stop();
+    m_watchdog = kWatchdogSeconds;
+    if (running)
+        m_tickTmr->start();
+}
+
+void ReceiverLink::TickTmrTimer()
+{
+    if (m_watchdog <= 0)
+        return;
+    if (--m_watchdog > 0)
+        return;
+    m_console.setStatusText(3, loc::text("Receiver: Offline"));
+    m_console.beep();
+    if (m_offlineWarningShown)
+        return;
+    m_offlineWarningShown = true;
+    if (m_handling) {
+        // Not on top of a frame in hand: the box would hold up every frame
+        // behind it until the operator answers.
+        m_offlineWarningPending = true;
+        scheduleReports();
+        return;
+    }
+    showOfflineWarning();
+}
+
+void ReceiverLink::showOfflineWarning()
+{
+    QPointer<ReceiverLink> self(this);
+    store::messages().warning(loc::text("Rovask Alarm Receiver is Offline !"));
+    if (self)
+        m_offlineWarningShown = false;
+}
+
+// ---- Message boxes ---------------------------------------------------------
+
+void ReceiverLink::reportError(const QString &text)
+{
+    // One box at a time: errors while one is open or waiting are not shown.
+    if (m_errorBoxOpen || !m_pendingError.isEmpty())
+        return;
+    m_pendingError =
+        text.isEmpty() ? loc::text("Unexpected failure while handling a receiver frame") : text;
+    scheduleReports();
+}
+
+void ReceiverLink::scheduleReports()
+{
+    if (m_reportScheduled)
+        return;
+    m_reportScheduled = true;
+    QTimer::singleShot(0, this, &ReceiverLink::showReports);
+}
+
+void ReceiverLink::showReports()
+{
+    m_reportScheduled = false;
+    // Boxes are modal and run their own event loop. Opened outside the frame
+    // loop, frames keep being handled and acknowledged while they are open.
+    if (m_handling)
+        return; // processQueue schedules them again when it is done
+    QPointer<ReceiverLink> self(this);
+    if (m_offlineWarningPending) {
+        m_offlineWarningPending = false;
+        showOfflineWarning();
+        if (!self)
+            return;
+    }
+    if (!m_pendingError.isEmpty() && !m_errorBoxOpen) {
+        const QString text = std::exchange(m_pendingError, QString());
+        m_errorBoxOpen = true;
+        store::messages().error(text);
+        if (!self)
+            return;
+        m_errorBoxOpen = false;
+    }
+}
+
+} // namespace pipeline
