@@ -3,6 +3,7 @@
 #include "store/database.h"
 #include "store/errors.h"
 
+#include <QScopeGuard>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -103,7 +104,7 @@ void Table::masterMoved()
     if (!isOpen())
         return;
     const QVariant key = masterValue();
-    if (key == m_masterKey && key.isNull() == m_masterKey.isNull())
+    if ((key == m_masterKey && key.isNull() == m_masterKey.isNull()) || m_posting)
         return;
     if (state() != State::Browse)
         cancel();
@@ -245,8 +246,18 @@ void Table::setPosition(int pos)
         emit currentChanged();
 }
 
+void Table::checkNotBusy() const
+{
+    // A handler that runs while this cursor waits inside its own post (the
+    // numbering waits dispatch events) must not post or drop that half-made
+    // row: it is told the table is busy, which is retried like a lock.
+    if (m_posting)
+        throw EEngineError(QStringLiteral("%1 is busy with another record.").arg(objectName()), 5);
+}
+
 void Table::checkBrowseMode()
 {
+    checkNotBusy();
     if (state() == State::Edit || state() == State::Insert)
         post();
 }
@@ -387,6 +398,7 @@ void Table::insert()
 void Table::edit()
 {
     checkOpen();
+    checkNotBusy();
     if (state() == State::Edit || state() == State::Insert)
         return;
     if (m_rowids.empty()) {
@@ -459,7 +471,10 @@ void Table::post()
     checkOpen();
     if (state() != State::Edit && state() != State::Insert)
         return;
+    checkNotBusy();
     try {
+        m_posting = true;
+        auto done = qScopeGuard([this] { m_posting = false; });
         WriteScope scope(m_db);
         if (beforePost)
             beforePost(*this);
@@ -496,6 +511,7 @@ void Table::post()
 
 void Table::cancel()
 {
+    checkNotBusy();
     if (state() != State::Edit && state() != State::Insert)
         return;
     releaseLock();
@@ -508,6 +524,7 @@ void Table::cancel()
 void Table::remove()
 {
     checkOpen();
+    checkNotBusy();
     if (state() == State::Insert) {
         cancel();
         return;

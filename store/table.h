@@ -77,6 +77,8 @@ public:
     qint64 currentRowId() const;
     // During afterPost: whether the post stored a new row (not an edit).
     bool postedNewRow() const { return m_postedNewRow; }
+    // A post of this cursor is under way (possibly waiting for the store).
+    bool isPosting() const { return m_posting; }
 
     Hook beforeInsert, afterInsert, beforePost, afterPost, beforeDelete, afterDelete;
     PostErrorHook onPostError;
@@ -99,6 +101,7 @@ private:
     QVariant masterValue() const;
     void checkOpen() const;
     void checkBrowseMode();
+    void checkNotBusy() const;
 
     Database &m_db;
     const TableDef *m_def;
@@ -114,6 +117,7 @@ private:
     QVector<bool> m_modified;
     qint64 m_editRowid = -1;
     bool m_postedNewRow = false;
+    bool m_posting = false;
 };
 
 } // namespace store
