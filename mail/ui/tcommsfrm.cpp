@@ -1,0 +1,106 @@
+#include "mail/ui/tcommsfrm.h"
+
+#include "localization/texts.h"
+#include "mail/ui/gridmodel.h"
+#include "mail/ui/viewergrid.h"
+#include "store/errors.h"
+#include "store/table.h"
+#include "store/tdmod.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace mail::ui {
+
+QPointer<TCommsFrm> TCommsFrm::s_instance;
+
+namespace {
+
+const QList<GridColumn> &commsColumns()
+{
+    static const QList<GridColumn> columns{
+        {"DateTime", "Date & Time", Qt::AlignLeft, 125},
+        {"RxNo", "Rx No", Qt::AlignHCenter, 60},
+        {"LineNo", "Line No", Qt::AlignHCenter, 60},
+        {"Protocol", "Protocol", Qt::AlignHCenter, 60},
+        {"Data", "Data", Qt::AlignLeft, 317},
+    };
+    return columns;
+}
+
+} // namespace
+
+TCommsFrm *TCommsFrm::showViewer(store::TDMod &dm, const QString &dateTimeFormat, QWidget *parent)
+{
+    if (!s_instance)
+        s_instance = new TCommsFrm(dm, dateTimeFormat, parent);
+    s_instance->show();
+    s_instance->raise();
+    s_instance->activateWindow();
+    return s_instance;
+}
+
+TCommsFrm *TCommsFrm::instance()
+{
+    return s_instance;
+}
+
+TCommsFrm::TCommsFrm(store::TDMod &dm, const QString &dateTimeFormat, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("CommsFrm"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    // A cursor of its own, so browsing here never moves the receiver's.
+    m_comms = new store::Table(dm.database(), QStringLiteral("Comms"),
+                               QStringLiteral("tbCommsView"), this);
+    m_comms->open();
+    m_model = new DatasetGridModel(*m_comms, commsColumns(), dateTimeFormat, this);
+    connect(dm.tbComms, &store::Dataset::dataChanged, this, &TCommsFrm::rowsStored);
+
+    DBGrid1 = new QTableView(this);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    setUpViewerGrid(DBGrid1, m_model);
+    for (int i = 0; i < commsColumns().size(); ++i)
+        DBGrid1->setColumnWidth(i, commsColumns()[i].width);
+    DBGrid1->setColumnWidth(0, stampColumnWidth(fontMetrics(), dateTimeFormat));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(DBGrid1);
+    resize(700, 400);
+    retranslateUi();
+}
+
+void TCommsFrm::rowsStored()
+{
+    QScrollBar *bar = DBGrid1->verticalScrollBar();
+    const bool atEnd = bar->value() == bar->maximum();
+    try {
+        m_comms->refresh();
+    } catch (const store::EStoreError &) {
+        // A busy store: the rows show at the next refresh.
+        return;
+    }
+    // Someone watching the newest rows keeps seeing them.
+    if (atEnd)
+        DBGrid1->scrollToBottom();
+}
+
+void TCommsFrm::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
+}
+
+void TCommsFrm::retranslateUi()
+{
+    setWindowTitle(loc::text("Received Communication Data"));
+    m_model->retranslate();
+}
+
+} // namespace mail::ui
