@@ -1,0 +1,37 @@
+#include "historyrows.h"
+
+#include "store/database.h"
+#include "store/tdmod.h"
+
+#include <QProcess>
+
+void addHistory(store::TDMod &dm, const QList<HistoryRow> &rows)
+{
+    store::WriteScope scope(dm.database());
+    store::Table *t = dm.tbHistory;
+    for (const HistoryRow &r : rows) {
+        t->insert();
+        t->field(QStringLiteral("DateTime")).setValue(r.when);
+        t->field(QStringLiteral("AccNo")).setValue(r.accNo);
+        t->field(QStringLiteral("EventCode")).setValue(130);
+        t->field(QStringLiteral("EventType")).setValue(1);
+        t->field(QStringLiteral("EventDesc")).setValue(r.desc);
+        t->field(QStringLiteral("OpAction")).setValue(r.opAction);
+        t->field(QStringLiteral("Operator")).setValue(r.op);
+        t->field(QStringLiteral("Comments")).setValue(r.comments);
+        t->field(QStringLiteral("EventGroup")).setValue(r.group);
+        if (r.actioned.isValid())
+            t->field(QStringLiteral("TimeActioned")).setValue(r.actioned);
+        t->post();
+    }
+    scope.commit();
+}
+
+QByteArray runTool(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForStarted(5000) || !p.waitForFinished(30000) || p.exitCode() != 0)
+        return {};
+    return p.readAllStandardOutput();
+}
