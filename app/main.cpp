@@ -1,31 +1,41 @@
 #include "console/messageboxes.h"
+#include "console/tmainfrm.h"
+#include "localization/texts.h"
+#include "store/messages.h"
 #include "store/tdmod.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
+
+namespace {
+
+// The saved interface language is applied before any window exists; the
+// localizer takes this place.
+void localizerInitialize() {}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    localizerInitialize();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quorvel Alarm Monitor"));
 
     console::MessageBoxes boxes;
     store::setMessages(&boxes);
 
-    store::TDMod dmod;
-    dmod.PrepareAlias();
-    dmod.DataModuleCreate();
+    store::TDMod dm;
+    dm.PrepareAlias();
+    boxes.setCaption(loc::text("Quorvel Alarm Monitor"));
+    dm.DataModuleCreate();
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Quorvel Alarm Monitor - V2.16"));
-    window.resize(800, 600);
-    boxes.setParent(&window);
-    dmod.setNotifyTarget(&window);
-    window.setCentralWidget(new QLabel(QStringLiteral("Status: Monitoring..."), &window));
-    window.show();
-    dmod.OpenStore();
-
-    return app.exec();
+    int result = 0;
+    {
+        console::TMainFrm window(dm);
+        boxes.setParent(&window);
+        window.show();
+        result = QApplication::exec();
+        boxes.setParent(nullptr);
+    } // the main window goes before the data module
+    store::setMessages(nullptr);
+    return result;
 }

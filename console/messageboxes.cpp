@@ -6,31 +6,29 @@
 
 namespace console {
 
-namespace {
-QString caption()
+QString MessageBoxes::title() const
 {
-    return QApplication::applicationDisplayName();
+    return m_caption.isEmpty() ? QApplication::applicationName() : m_caption;
 }
-} // namespace
 
 void MessageBoxes::error(const QString &text)
 {
-    QMessageBox::critical(m_parent, caption(), text);
+    QMessageBox::critical(m_parent, title(), text);
 }
 
 void MessageBoxes::warning(const QString &text)
 {
-    QMessageBox::warning(m_parent, caption(), text);
+    QMessageBox::warning(m_parent, title(), text);
 }
 
 void MessageBoxes::information(const QString &text)
 {
-    QMessageBox::information(m_parent, caption(), text);
+    QMessageBox::information(m_parent, title(), text);
 }
 
 bool MessageBoxes::confirm(const QString &text)
 {
-    return QMessageBox::question(m_parent, caption(), text, QMessageBox::Yes | QMessageBox::No) ==
+    return QMessageBox::question(m_parent, title(), text, QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }
 

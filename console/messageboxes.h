@@ -2,6 +2,8 @@
 
 #include "store/messages.h"
 
+#include <QString>
+
 class QWidget;
 
 namespace console {
@@ -12,6 +14,8 @@ class MessageBoxes : public store::Messages
 public:
     explicit MessageBoxes(QWidget *parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget *parent) { m_parent = parent; }
+    // The application title, shown as every box's caption.
+    void setCaption(const QString &caption) { m_caption = caption; }
 
     void error(const QString &text) override;
     void warning(const QString &text) override;
@@ -20,7 +24,10 @@ public:
     bool inputText(const QString &caption, const QString &prompt, QString &value) override;
 
 private:
+    QString title() const;
+
     QWidget *m_parent;
+    QString m_caption;
 };
 
 } // namespace console

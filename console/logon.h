@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace store {
+class Table;
+}
+
+namespace console {
+
+// The operator log-on dialog. The same dialog asks for the log-on, for the
+// three steps of a passcode change and for the exit password.
+class TLogOnFrm : public QDialog
+{
+    Q_OBJECT
+public:
+    // The operator list is filled from operators (key order) and its text set
+    // to lastOperator when that is not empty.
+    TLogOnFrm(store::Table &operators, const QString &lastOperator, QWidget *parent = nullptr);
+
+    // Shows the dialog modally. OK: true, with the operator list's text and
+    // the password. Cancel: false.
+    bool Execute(QString &name, QString &password);
+
+    QComboBox *UserList() const { return m_userList; }
+    QLineEdit *Password() const { return m_password; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QComboBox *m_userList;
+    QLineEdit *m_password;
+};
+
+// The outcome of checking a name and password against Operators. The
+// cursor is left on the operator's row when the name is found.
+enum class OperatorCheck
+{
+    Accepted,
+    NameNotFound,
+    WrongPassword
+};
+OperatorCheck checkOperator(store::Table &operators, const QString &name, const QString &password);
+// Shows the error box that belongs to a refused check.
+void reportRefusal(OperatorCheck check);
+
+} // namespace console

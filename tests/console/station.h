@@ -1,0 +1,116 @@
+#pragma once
+
+#include "support/recordingmessages.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace store {
+class TDMod;
+}
+namespace console {
+class TMainFrm;
+class TOperatorsFrm;
+} // namespace console
+
+// Answers the console's modal dialogs as they open, in the order queued.
+// A dialog nobody queued an answer for is cancelled after a few seconds
+// and counted, so a test never waits for a person.
+class DialogDriver : public QObject
+{
+    Q_OBJECT
+public:
+    struct Seen
+    {
+        QString caption;
+        QString userText;
+        bool userListEnabled = true;
+        bool focusOnPassword = false;
+        QStringList userList;
+    };
+
+    DialogDriver();
+
+    // The next log-on dialog: name typed in (a null name keeps what it
+    // shows), password typed in, OK pressed.
+    void answer(const QString &name, const QString &password);
+    void answerPassword(const QString &password) { answer(QString(), password); }
+    void cancel();
+    // The next operators dialog: fn runs on it, then it is closed.
+    void onOperators(std::function<void(console::TOperatorsFrm &)> fn);
+    // The next about box is closed with OK.
+    void closeAbout();
+
+    int queued() const { return static_cast<int>(m_answers.size()); }
+    QList<Seen> seen;
+    int unanswered = 0;
+
+private:
+    struct Answer
+    {
+        enum Kind
+        {
+            LogOn,
+            Cancel,
+            Operators,
+            About
+        } kind;
+        QString name;
+        QString password;
+        std::function<void(console::TOperatorsFrm &)> fn;
+    };
+    void poll();
+
+    QTimer m_timer;
+    QList<Answer> m_answers;
+    QElapsedTimer m_waiting;
+};
+
+// One station in temporary folders: a program folder ".../Quorvel" with its
+// data, its own settings file, a process table in which the receiver already
+// runs (so nothing is started) and a free port in the settings.
+class Station
+{
+public:
+    Station();
+    ~Station();
+
+    console::TMainFrm &start();
+    // Destroys the window (which writes the settings), then the data module.
+    void stop();
+    console::TMainFrm &w() { return *m_window; }
+    store::TDMod &dm() { return *m_dm; }
+    bool running() const { return m_window != nullptr; }
+
+    QString root() const { return m_dir.path(); }
+    QString programFolder() const;
+    QString settingsPath() const;
+    QString procRoot() const;
+    // Empties the process table: the receiver does not run.
+    void stopReceiver();
+
+    void setSetting(const QString &group, const QString &name, const QString &value);
+    QString setting(const QString &group, const QString &name) const;
+    quint16 port() const { return m_port; }
+    static quint16 freePort();
+
+    // rights: letters M(aster) E(dit) A(dd) D(elete) C(omms) P(rint).
+    void addOperator(const QString &name, const QString &password, const QString &rights);
+    // Logs on through the Operator menu.
+    void logOn(const QString &name, const QString &password);
+
+    RecordingMessages messages;
+    DialogDriver driver;
+
+private:
+    QTemporaryDir m_dir;
+    quint16 m_port;
+    std::unique_ptr<store::TDMod> m_dm;
+    std::unique_ptr<console::TMainFrm> m_window;
+};

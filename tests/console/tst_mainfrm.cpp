@@ -1,0 +1,434 @@
+// The main window as the station starts, runs and shuts down.
+#include "console/aboutbox.h"
+#include "console/statusbar.h"
+#include "console/tmainfrm.h"
+#include "station.h"
+#include "store/events.h"
+#include "store/tdmod.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QTcpSocket>
+#include <QtTest>
+
+using console::TMainFrm;
+
+namespace {
+
+// The owner's, group's and others' bits (the user bits repeat the owner's).
+QFileDevice::Permissions ownerGroupOther(const QString &path)
+{
+    return QFile::permissions(path) &
+           ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
+}
+
+const QString kOperator = QStringLiteral("Operator");
+const QString kCommunication = QStringLiteral("Communication");
+
+QByteArray heartbeat()
+{
+    return "1011" + QByteArray(11, ' ') + '@' + QByteArray(4, ' ') + '\x14';
+}
+
+bool connectTo(QTcpSocket &socket, quint16 port)
+{
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    return socket.waitForConnected(3000);
+}
+
+} // namespace
+
+class TestMainFrm : public QObject
+{
+    Q_OBJECT
+private slots:
+    void designOfTheWindow();
+    void firstRunUsesDefaultsAndExitWritesAllSix();
+    void settingsSurviveARestartUnchanged();
+    void settingsAreReadOnce();
+    void damagedStoreIsReportedAndTheWindowStillOpens();
+    void portChangedInSettingsIsUsedAtNextStart();
+    void exitNeedsAnOperatorsPassword_data();
+    void exitNeedsAnOperatorsPassword();
+    void watchdogReportsASilentReceiver();
+    void receiverStartWarningsAppearAtStartup_data();
+    void receiverStartWarningsAppearAtStartup();
+    void countLabelsShareTheRowByQuarters_data();
+    void countLabelsShareTheRowByQuarters();
+    void countsFollowThePendingRows();
+    void postedEventsReachTheirHandlers();
+};
+
+void TestMainFrm::designOfTheWindow()
+{
+    Station s;
+    TMainFrm &w = s.start();
+    QCOMPARE(w.windowTitle(), QStringLiteral("Quorvel Alarm Monitor - V2.16"));
+    QCOMPARE(w.size(), QSize(800, 600));
+
+    struct Item
+    {
+        const char *name;
+        const char *caption;
+        int tag;
+    };
+    const QList<Item> operatorItems{{"mnuLogOn", "Log On...", 1},
+                                    {"mnuLogOff", "Log Off", 2},
+                                    {"mnuPasscode", "Change Passcode...", 3},
+                                    {"mnuEditOperators", "Modify System Operators...", 4},
+                                    {"mnuExit", "Exit", 5}};
+    for (const Item &i : operatorItems) {
+        auto *a = w.findChild<QAction *>(QString::fromLatin1(i.name));
+        QVERIFY2(a, i.name);
+        QCOMPARE(a->text(), QString::fromLatin1(i.caption));
+        QCOMPARE(a->data().toInt(), i.tag);
+        QVERIFY(w.mnuOperator->actions().contains(a));
+    }
+    const QList<QPair<const char *, const char *>> others{
+        {"AccEdit", "Open Account Manager"},
+        {"Setup1", "Setup"},
+        {"mnuViewCommsData", "View Comms Data..."},
+        {"mnuViewEmail", "View Email History..."},
+        {"About1", "About"}};
+    for (const auto &[name, caption] : others) {
+        auto *a = w.findChild<QAction *>(QString::fromLatin1(name));
+        QVERIFY2(a, name);
+        QCOMPARE(a->text(), QString::fromLatin1(caption));
+    }
+    QStringList menus;
+    for (QAction *a : w.menuBar()->actions())
+        menus << a->text();
+    QCOMPARE(menus, (QStringList{QStringLiteral("Operator"), QStringLiteral("Accounts"),
+                                 QStringLiteral("Communication"), QStringLiteral("Setup"),
+                                 QStringLiteral("Help")}));
+    QCOMPARE(w.mnuSetupLanguage->title(), QStringLiteral("Language"));
+
+    // Status bar: six panels, widths as designed, the last one takes the rest.
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(w.statBar()->panel(i)->width(), console::StatBar::kWidths[static_cast<size_t>(i)]);
+    QCOMPARE(w.statusText(0), QStringLiteral("Status: Monitoring..."));
+    QCOMPARE(w.statusText(3), QStringLiteral("Receiver: Offline"));
+    QCOMPARE(w.statusText(4), QStringLiteral("Operator: "));
+    QCOMPARE(w.statusText(5), QStringLiteral("Access Options: "));
+    QCOMPARE(w.statBar()->txLight()->parentWidget(), w.statBar()->panel(1));
+    QCOMPARE(w.statBar()->rxLight()->parentWidget(), w.statBar()->panel(2));
+
+    // Logged off: only Log On, Exit and Help.
+    QVERIFY(w.mnuLogOn->isEnabled());
+    for (QAction *a : {w.mnuLogOff, w.mnuPasscode, w.mnuEditOperators})
+        QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
+    QVERIFY(w.mnuExit->isEnabled());
+    QVERIFY(w.mnuHelp->menuAction()->isEnabled());
+    for (QMenu *m : {w.mnuAccounts, w.mnuCommunication, w.mnuSetup})
+        QVERIFY2(!m->menuAction()->isEnabled(), qPrintable(m->objectName()));
+
+    // The right-hand column, top to bottom; Delete shows only for orphaned events.
+    QCOMPARE(w.btnAction->text(), QStringLiteral("&Action"));
+    QCOMPARE(w.btnCancel->text(), QStringLiteral("Log"));
+    QCOMPARE(w.btnCancel->property("tag").toInt(), 3);
+    QCOMPARE(w.btnHistory->text(), QStringLiteral("History..."));
+    QCOMPARE(w.btnSilence->text(), QStringLiteral("Silence"));
+    QVERIFY(!w.btnSilence->isEnabled());
+    QVERIFY(w.btnDelete->isHidden());
+    QCOMPARE(w.lbAlmCount[0]->text(), QStringLiteral("Very High Priority - 000"));
+    QCOMPARE(w.lbAlmCount[3]->text(), QStringLiteral("Low Priority - 000"));
+
+    QVERIFY(w.link().TickTmr()->isActive());
+    QVERIFY(w.MinuteTimer->isActive());
+    QCOMPARE(w.MinuteTimer->interval(), 60000);
+    QVERIFY(w.link().isListening());
+    QCOMPARE(s.dm().notifyTarget(), &w);
+    QVERIFY(s.messages.all().isEmpty());
+
+    s.driver.closeAbout();
+    w.About1->trigger();
+    QCOMPARE(s.driver.queued(), 0);
+    QCOMPARE(s.driver.unanswered, 0);
+    console::TAboutBox about;
+    QCOMPARE(about.ProductName()->text(), QStringLiteral("Quorvel Alarm\nMonitor"));
+    QCOMPARE(about.Version()->text(), QStringLiteral("Version 2.16 - Dec 2013"));
+}
+
+void TestMainFrm::firstRunUsesDefaultsAndExitWritesAllSix()
+{
+    Station s;
+    QFile::remove(s.settingsPath());
+    TMainFrm &w = s.start();
+    QCOMPARE(w.settings().Port, QStringLiteral("2000"));
+    QCOMPARE(w.settings().LastOperator, QString());
+    QCOMPARE(w.settings().EmailHost, QString());
+    QCOMPARE(w.settings().EmailUserName, QString());
+    QCOMPARE(w.settings().EmailPassword, QString());
+    QCOMPARE(w.settings().EmailSender, QString());
+    // Nothing is written while the station runs.
+    QVERIFY(!QFile::exists(s.settingsPath()));
+
+    s.driver.answer(QStringLiteral("Master"), QStringLiteral("master"));
+    QVERIFY(w.close());
+    s.stop();
+
+    QVERIFY(QFile::exists(s.settingsPath()));
+    QCOMPARE(ownerGroupOther(s.settingsPath()), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QSettings ini(s.settingsPath(), QSettings::IniFormat);
+    QCOMPARE(ini.childGroups(), (QStringList{kCommunication, kOperator}));
+    QCOMPARE(ini.value(QStringLiteral("Operator/LastOperator")).toString(), QString());
+    QCOMPARE(ini.value(QStringLiteral("Communication/Port")).toString(), QStringLiteral("2000"));
+    ini.beginGroup(kCommunication);
+    QCOMPARE(ini.childKeys().size(), 5);
+    for (const char *key : {"Email Host", "Email User Name", "Email Password", "Email Sender"}) {
+        QVERIFY2(ini.contains(QString::fromLatin1(key)), key);
+        QCOMPARE(ini.value(QString::fromLatin1(key)).toString(), QString());
+    }
+}
+
+void TestMainFrm::settingsSurviveARestartUnchanged()
+{
+    Station s;
+    TMainFrm &w = s.start();
+    // What the setup dialog would put there, awkward characters included.
+    w.settings().EmailHost = QStringLiteral("smtp.example.net");
+    w.settings().EmailUserName = QStringLiteral("station 4");
+    w.settings().EmailPassword = QStringLiteral("p@ss, \"word\";=x\\y ");
+    w.settings().EmailSender = QStringLiteral("Alarm Centre <alarms@example.net>");
+    s.stop();
+
+    TMainFrm &again = s.start();
+    QCOMPARE(again.settings().Port, QString::number(s.port()));
+    QCOMPARE(again.settings().EmailHost, QStringLiteral("smtp.example.net"));
+    QCOMPARE(again.settings().EmailUserName, QStringLiteral("station 4"));
+    QCOMPARE(again.settings().EmailPassword, QStringLiteral("p@ss, \"word\";=x\\y "));
+    QCOMPARE(again.settings().EmailSender, QStringLiteral("Alarm Centre <alarms@example.net>"));
+}
+
+void TestMainFrm::settingsAreReadOnce()
+{
+    // Settings are read once: a change to the file during the run is not
+    // picked up, and the values in memory are what the shut-down writes.
+    Station s;
+    s.setSetting(kCommunication, QStringLiteral("Email Host"), QStringLiteral("before"));
+    TMainFrm &w = s.start();
+    s.setSetting(kCommunication, QStringLiteral("Email Host"), QStringLiteral("meanwhile"));
+    QCOMPARE(w.settings().EmailHost, QStringLiteral("before"));
+    s.stop();
+    QCOMPARE(s.setting(kCommunication, QStringLiteral("Email Host")), QStringLiteral("before"));
+}
+
+void TestMainFrm::damagedStoreIsReportedAndTheWindowStillOpens()
+{
+    Station s;
+    QDir().mkpath(s.programFolder() + QStringLiteral("/data"));
+    QFile bad(s.programFolder() + QStringLiteral("/data/quorvel.db"));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write(QByteArray(4096, 'x'));
+    bad.close();
+    TMainFrm &w = s.start();
+    QCOMPARE(s.messages.errors.size(), 1);
+    QVERIFY(s.messages.errors.first().startsWith(QStringLiteral("Cannot open Table")));
+    // The rest of the start-up ran: settings, menu, port.
+    QCOMPARE(w.settings().Port, QString::number(s.port()));
+    QCOMPARE(w.statusText(4), QStringLiteral("Operator: "));
+    QVERIFY(w.link().isListening());
+}
+
+void TestMainFrm::portChangedInSettingsIsUsedAtNextStart()
+{
+    Station s;
+    TMainFrm &w = s.start();
+    {
+        QTcpSocket socket;
+        QVERIFY(connectTo(socket, s.port()));
+    }
+    const quint16 next = Station::freePort();
+    w.settings().Port = QString::number(next);
+    s.driver.answer(QStringLiteral("Master"), QStringLiteral("master"));
+    QVERIFY(w.close());
+    s.stop();
+    QCOMPARE(s.setting(kCommunication, QStringLiteral("Port")), QString::number(next));
+
+    TMainFrm &again = s.start();
+    QCOMPARE(again.link().serverPort(), next);
+    QTcpSocket socket;
+    QVERIFY(connectTo(socket, next));
+    socket.write(heartbeat());
+    QTRY_COMPARE(socket.bytesAvailable(), 1);
+    QCOMPARE(socket.readAll(), QByteArray("\x06"));
+}
+
+void TestMainFrm::exitNeedsAnOperatorsPassword_data()
+{
+    QTest::addColumn<bool>("answered");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<bool>("closes");
+
+    QTest::newRow("cancelled") << false << QString() << QString() << QString() << false;
+    QTest::newRow("unknown name") << true << "Nobody"
+                                  << "master"
+                                  << "User Name not found !" << false;
+    QTest::newRow("wrong password")
+        << true << "Master"
+        << "Master"
+        << "Incorrect Passcode ! - Please enter correct Password" << false;
+    QTest::newRow("master") << true << "Master"
+                            << "master" << QString() << true;
+    // Any operator of the station, logged on or not, whatever his rights.
+    QTest::newRow("clerk without rights") << true << "Clerk"
+                                          << "c1" << QString() << true;
+}
+
+void TestMainFrm::exitNeedsAnOperatorsPassword()
+{
+    QFETCH(bool, answered);
+    QFETCH(QString, name);
+    QFETCH(QString, password);
+    QFETCH(QString, error);
+    QFETCH(bool, closes);
+
+    Station s;
+    TMainFrm &w = s.start();
+    s.addOperator(QStringLiteral("Clerk"), QStringLiteral("c1"), QString());
+    w.show();
+    // The log-on offered at start-up is turned down first.
+    s.driver.cancel();
+    QTRY_COMPARE(s.driver.seen.size(), 1);
+    QTRY_VERIFY(!w.logOnDialogExists());
+
+    if (answered)
+        s.driver.answer(name, password);
+    else
+        s.driver.cancel();
+    w.mnuExit->trigger();
+    QCOMPARE(s.driver.seen.size(), 2);
+    QCOMPARE(s.driver.seen.last().caption, QStringLiteral("Exit Quorvel Password"));
+    QCOMPARE(s.messages.errors, error.isEmpty() ? QStringList() : QStringList{error});
+    QCOMPARE(w.isVisible(), !closes);
+    QCOMPARE(s.driver.unanswered, 0);
+    QCOMPARE(s.dm().AppClosing(), closes);
+    QCOMPARE(w.link().isListening(), !closes);
+    QVERIFY(!w.logOnDialogExists());
+}
+
+void TestMainFrm::watchdogReportsASilentReceiver()
+{
+    Station s;
+    TMainFrm &w = s.start();
+    QTcpSocket socket;
+    QVERIFY(connectTo(socket, s.port()));
+    QTRY_COMPARE(w.statusText(0), QStringLiteral("Status: Receiving Data..."));
+    socket.write(heartbeat());
+    QTRY_COMPARE(socket.bytesAvailable(), 1);
+    QCOMPARE(socket.readAll(), QByteArray("\x06"));
+    QTRY_COMPARE(w.statusText(3), QStringLiteral("Receiver: Online"));
+    QVERIFY(w.statBar()->rxLight()->flashes() > 0);
+    QVERIFY(w.statBar()->txLight()->flashes() > 0);
+
+    for (int i = 0; i < 98; ++i)
+        w.link().TickTmrTimer();
+    QCOMPARE(w.statusText(3), QStringLiteral("Receiver: Online"));
+    w.link().TickTmrTimer();
+    QCOMPARE(w.statusText(3), QStringLiteral("Receiver: Offline"));
+    QCOMPARE(w.beeps(), 1);
+    QTRY_COMPARE(s.messages.warnings,
+                 QStringList{QStringLiteral("Rovask Alarm Receiver is Offline !")});
+
+    socket.disconnectFromHost();
+    QTRY_COMPARE(w.statusText(0), QStringLiteral("Status: Monitoring..."));
+}
+
+void TestMainFrm::receiverStartWarningsAppearAtStartup_data()
+{
+    QTest::addColumn<bool>("makeFolder");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("no receiver folder") << false << "Rovask execution failed !";
+    QTest::newRow("folder without program") << true << "Rovask Alarm Receiver not found !";
+}
+
+void TestMainFrm::receiverStartWarningsAppearAtStartup()
+{
+    QFETCH(bool, makeFolder);
+    QFETCH(QString, warning);
+    Station s;
+    s.stopReceiver();
+    if (makeFolder)
+        QVERIFY(QDir().mkpath(s.root() + QStringLiteral("/Rovask")));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(s.root() + QStringLiteral("/nowhere")));
+    s.start();
+    qputenv("PATH", path);
+    QCOMPARE(s.messages.warnings, QStringList{warning});
+    // The station runs on without its receiver.
+    QVERIFY(s.w().link().isListening());
+}
+
+void TestMainFrm::countLabelsShareTheRowByQuarters_data()
+{
+    QTest::addColumn<int>("rowWidth");
+    QTest::addColumn<int>("labelWidth");
+    QTest::newRow("690") << 690 << 172;
+    QTest::newRow("800") << 800 << 200;
+    QTest::newRow("3") << 3 << 0;
+}
+
+void TestMainFrm::countLabelsShareTheRowByQuarters()
+{
+    QFETCH(int, rowWidth);
+    QFETCH(int, labelWidth);
+    Station s;
+    TMainFrm &w = s.start();
+    s.driver.cancel(); // the log-on offered when the window shows
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.Panel3->setFixedWidth(rowWidth);
+    QTRY_COMPARE(w.Panel3->width(), rowWidth);
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(w.lbAlmCount[static_cast<size_t>(i)]->width(), labelWidth);
+        QCOMPARE(w.lbAlmCount[static_cast<size_t>(i)]->x(), i * labelWidth);
+    }
+}
+
+void TestMainFrm::countsFollowThePendingRows()
+{
+    Station s;
+    s.start();
+    store::Table &pending = *s.dm().tbPending;
+    for (int priority : {1, 1, 1, 4, 5}) {
+        pending.insert();
+        pending.field(QStringLiteral("AccNo")).setValue(QStringLiteral("1234"));
+        pending.field(QStringLiteral("Priority")).setValue(priority);
+        pending.post();
+    }
+    s.stop();
+    // Counted afresh at start-up.
+    TMainFrm &w = s.start();
+    QCOMPARE(s.dm().PriorityCounts[1], 3);
+    QCOMPARE(s.dm().PriorityCounts[4], 1);
+    QCOMPARE(s.dm().PriorityCounts[5], 1);
+    QCOMPARE(w.lbAlmCount[0]->text(), QStringLiteral("Very High Priority - 003"));
+    QCOMPARE(w.lbAlmCount[1]->text(), QStringLiteral("High Priority - 000"));
+    QCOMPARE(w.lbAlmCount[2]->text(), QStringLiteral("Medium Priority - 000"));
+    QCOMPARE(w.lbAlmCount[3]->text(), QStringLiteral("Low Priority - 001"));
+}
+
+void TestMainFrm::postedEventsReachTheirHandlers()
+{
+    // A stored Comms row reaches the window as a new-comms event; a stale
+    // log-on request (an operator logged on meanwhile) opens nothing.
+    Station s;
+    TMainFrm &w = s.start();
+    s.logOn(QStringLiteral("Master"), QStringLiteral("master"));
+    QVERIFY(w.LoggedOn());
+    QCoreApplication::postEvent(&w, new store::RowEvent(store::LogOnRequestEventType, 0));
+    QCoreApplication::postEvent(&w, new store::RowEvent(store::NewCommsEventType, 1));
+    QCoreApplication::postEvent(&w, new store::RowEvent(store::NewMailEventType, 1));
+    QCoreApplication::processEvents();
+    QCOMPARE(s.driver.seen.size(), 1);
+    QVERIFY(s.messages.all().isEmpty());
+}
+
+QTEST_MAIN(TestMainFrm)
+#include "tst_mainfrm.moc"
