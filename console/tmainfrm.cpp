@@ -7,6 +7,13 @@
 #include "console/receiverstart.h"
 #include "console/statusbar.h"
 #include "localization/texts.h"
+#include "mail/maildelivery.h"
+#include "mail/ui/tcommsfrm.h"
+#include "mail/ui/tcomsetupfrm.h"
+#include "mail/ui/tfrmemaildata.h"
+#include "pipeline/eventcatalogue.h"
+#include "pipeline/eventprocessor.h"
+#include "store/recordrules.h"
 #include "store/events.h"
 #include "store/tdmod.h"
 
@@ -88,6 +95,12 @@ TMainFrm::TMainFrm(store::TDMod &dm, const MainFrmOptions &options, QWidget *par
     buildPendingView();
 
     m_link = std::make_unique<pipeline::ReceiverLink>(m_dm, *this);
+    m_processor = std::make_unique<pipeline::EventProcessor>(m_dm);
+    connect(btnSilence, &QPushButton::clicked, this,
+            [this]() { guarded([this]() { m_processor->Silence(); }); });
+    connect(m_processor.get(), &pipeline::EventProcessor::silenced, btnSilence,
+            [this]() { btnSilence->setEnabled(false); });
+    m_mail = new mail::MailDelivery(m_dm, {}, this);
     connect(m_link.get(), &pipeline::ReceiverLink::transmitted, m_statBar->txLight(),
             &ActivityLight::flash);
     connect(m_link.get(), &pipeline::ReceiverLink::received, m_statBar->rxLight(),
@@ -265,6 +278,14 @@ void TMainFrm::FormCreate()
     // AppClosing starts cleared with the data module and is never cleared
     // again. The watchdog is armed at 99 seconds and the one-second tick runs.
     m_link->start();
+    // A new account's event handling starts from the catalogue's defaults.
+    m_dm.setDefaultActionsSource([]() {
+        QList<store::DefaultAction> rows;
+        for (const pipeline::TEventCodes &e : pipeline::EventCatalogue())
+            rows.append({e.Code, e.Text, e.EventKind, e.DefaultPriority, e.DefaultAlmAction,
+                         e.DefaultResAction});
+        return rows;
+    });
     m_dm.OpenStore(); // reports its own failure; the start-up goes on
     m_viewHooks << connect(m_dm.tbPending, &store::Dataset::dataChanged, this,
                            [this]() { guarded([this]() { UpdateQueueControls(); }); });
@@ -285,6 +306,10 @@ void TMainFrm::FormCreate()
     m_settingsRead = true;
     RefreshOperatorMenu();
     UpdateQueueControls();
+    // Events stored but not processed when the program last stopped are
+    // handled before the receiver can hand over new ones.
+    if (m_dm.tbComms->isOpen())
+        guarded([this]() { m_processor->ProcessBacklog(); });
     m_link->open(m_settings.Port);
     m_statBar->setLightsActive(true);
     ReceiverStart(m_options.procRoot).run(m_programFolder);
@@ -336,14 +361,18 @@ void TMainFrm::beep()
 
 void TMainFrm::OnWM_NewCommsData(int commsId)
 {
-    // STUB: the event processor's entry point is called here with the Comms ID.
-    Q_UNUSED(commsId);
+    m_processor->OnWM_NewCommsData(commsId);
 }
 
 void TMainFrm::OnWM_NewEmailMsg(int outboxId)
 {
-    // STUB: the mail delivery's entry point is called here with the Outbox ID.
-    Q_UNUSED(outboxId);
+    m_mail->OnWM_NewEmailMsg(outboxId, commSettings());
+}
+
+mail::CommSettings TMainFrm::commSettings() const
+{
+    return {m_settings.Port, m_settings.EmailHost, m_settings.EmailUserName,
+            m_settings.EmailPassword, m_settings.EmailSender};
 }
 
 void TMainFrm::customEvent(QEvent *event)
@@ -462,7 +491,9 @@ void TMainFrm::RefreshStatusAndCounts()
 
 void TMainFrm::UpdateQueueControls()
 {
-    // STUB: the pending view sets its operator buttons and account pages here.
+    // The pending view sets its operator buttons and account pages here; the
+    // looping alarm can always be silenced by a logged-on operator.
+    btnSilence->setEnabled(m_processor && m_processor->AlarmSounding() && m_loggedOn);
 }
 
 void TMainFrm::UpdateAccountLeds()
@@ -502,18 +533,33 @@ void TMainFrm::AccEditClick()
 
 void TMainFrm::Setup1Click()
 {
-    // STUB: the communication setup dialog opens here, modally; when it is
-    // closed with OK the port follows the "Port" setting: ReopenPort().
+    guarded([this]() {
+        mail::ui::TComSetupFrm dialog(
+            commSettings(), m_link->LogReceiverMessages(),
+            [this](bool on) { m_link->setLogReceiverMessages(on); }, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        const mail::CommSettings chosen = dialog.settings();
+        m_settings.Port = chosen.Port;
+        m_settings.EmailHost = chosen.EmailHost;
+        m_settings.EmailUserName = chosen.EmailUserName;
+        m_settings.EmailPassword = chosen.EmailPassword;
+        m_settings.EmailSender = chosen.EmailSender;
+        ReopenPort();
+    });
 }
 
 void TMainFrm::mnuViewCommsDataClick()
 {
-    // STUB: the received-data viewer (modeless, at most one) opens here.
+    guarded([this]() { mail::ui::TCommsFrm::showViewer(m_dm, m_dateFormats.stampFormat, this); });
 }
 
 void TMainFrm::mnuViewEmailClick()
 {
-    // STUB: the e-mail history viewer opens here, modally.
+    guarded([this]() {
+        mail::ui::TfrmEmailData dialog(m_dm, m_dateFormats.stampFormat, m_mail, this);
+        dialog.exec();
+    });
 }
 
 void TMainFrm::About1Click()

@@ -22,6 +22,13 @@ namespace store {
 class TDMod;
 struct CurrentOperator;
 } // namespace store
+namespace pipeline {
+class EventProcessor;
+}
+namespace mail {
+class MailDelivery;
+struct CommSettings;
+} // namespace mail
 
 namespace console {
 
@@ -60,6 +67,10 @@ public:
 
     store::TDMod &dm() const { return m_dm; }
     pipeline::ReceiverLink &link() const { return *m_link; }
+    pipeline::EventProcessor &processor() const { return *m_processor; }
+    mail::MailDelivery &mailDelivery() const { return *m_mail; }
+    // The five "Communication" settings as the mail delivery takes them.
+    mail::CommSettings commSettings() const;
     // The settings in memory; the communication setup dialog changes the
     // five "Communication" values here. Written at orderly shut-down.
     Settings &settings() { return m_settings; }
@@ -180,6 +191,8 @@ private:
     bool m_settingsRead = false;
     DateFormats m_dateFormats;
     std::unique_ptr<pipeline::ReceiverLink> m_link;
+    std::unique_ptr<pipeline::EventProcessor> m_processor;
+    mail::MailDelivery *m_mail = nullptr;
     StatBar *m_statBar = nullptr;
     QPointer<TLogOnFrm> m_logOnFrm;
     bool m_loggedOn = false;

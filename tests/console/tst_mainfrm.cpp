@@ -427,7 +427,8 @@ void TestMainFrm::postedEventsReachTheirHandlers()
     QCoreApplication::postEvent(&w, new store::RowEvent(store::NewMailEventType, 1));
     QCoreApplication::processEvents();
     QCOMPARE(s.driver.seen.size(), 1);
-    QVERIFY(s.messages.all().isEmpty());
+    // The mail delivery took its event: without e-mail settings it says so.
+    QCOMPARE(s.messages.all().size(), 1);
 }
 
 QTEST_MAIN(TestMainFrm)
