@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QScopeGuard>
 #include <QSqlQuery>
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <initializer_list>
@@ -158,6 +159,9 @@ int EventProcessor::ProcessBacklog()
         return 0;
     }
     const int before = m_handled;
+    // Before the port opens nothing else waits: the whole backlog at once.
+    m_backlogRun = true;
+    const auto done = qScopeGuard([this] { m_backlogRun = false; });
     run();
     return m_handled - before;
 }
@@ -196,7 +200,15 @@ void EventProcessor::run()
 QString EventProcessor::processWaiting()
 {
     int previous = -1;
+    QElapsedTimer slice;
+    slice.start();
     for (;;) {
+        // A long queue is worked off in slices, so that the receiver's next
+        // frames are still read and acknowledged between them.
+        if (!m_backlogRun && previous >= 0 && slice.elapsed() >= kSliceMs) {
+            m_retryTimer->start(0);
+            return {};
+        }
         if (!storeIsFree(false)) {
             m_retryTimer->start(kBusyHandlerRetryMs);
             return {};

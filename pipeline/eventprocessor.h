@@ -32,6 +32,8 @@ public:
     // per try, then a new try after kBusyRetryMs.
     static constexpr int kLockAttempts = 11;
     static constexpr int kBusyRetryMs = 1000;
+    // Longest run of events processed before intake gets its turn.
+    static constexpr int kSliceMs = 50;
 
     explicit EventProcessor(store::TDMod &dm, QObject *parent = nullptr);
     ~EventProcessor() override;
@@ -86,6 +88,7 @@ private:
     QTimer *m_retryTimer;
     bool m_alarmSounding = false;
     bool m_running = false;
+    bool m_backlogRun = false;
     int m_upTo = 0;             // highest Comms ID announced so far
     int m_handled = 0;          // rows processed or failed
     QSet<int> m_failedUnmarked; // failed rows whose failure mark could not be stored

@@ -8,8 +8,9 @@ build_dir="${BUILD_DIR:-build}"
 sanitize="${QUORVEL_SANITIZE:-0}"
 werror="${QUORVEL_WERROR:-OFF}"
 build_type="${BUILD_TYPE:-RelWithDebInfo}"
+bench="${QUORVEL_BENCH:-ON}"
 
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE="$build_type" \
     -DQUORVEL_SANITIZE="$([ "$sanitize" = 1 ] && echo ON || echo OFF)" \
-    -DQUORVEL_WERROR="$werror" >/dev/null
+    -DQUORVEL_WERROR="$werror" -DQUORVEL_BUILD_BENCH="$bench" >/dev/null
 cmake --build "$build_dir" --parallel "$(nproc)"

@@ -121,7 +121,9 @@ void Query::addCalculatedField(const FieldDef &def, CalcFn compute)
 
 void Query::masterMoved()
 {
-    if (isOpen()) {
+    // Follow the master to another row; the same row again (a refresh of the
+    // master, a second signal for one move) needs no new run.
+    if (isOpen() && boundValues() != m_openedWith) {
         close();
         open();
     }
@@ -161,7 +163,8 @@ void Query::open()
 {
     if (isOpen())
         return;
-    QSqlQuery q = m_db.exec(text(), boundValues());
+    m_openedWith = boundValues();
+    QSqlQuery q = m_db.exec(text(), m_openedWith);
     const QSqlRecord rec = q.record();
     QList<FieldDef> fields;
     for (int i = 0; i < rec.count(); ++i)

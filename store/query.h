@@ -74,6 +74,7 @@ private:
     QStringList m_lines;
     QList<ParamDef> m_params;
     QVariantMap m_values;
+    QVariantMap m_openedWith; // the parameter values of the current result
     Dataset *m_master = nullptr;
     QList<QPair<FieldDef, CalcFn>> m_calculated;
     bool m_prepared = false;
