@@ -1,9 +1,11 @@
 #include "console/tmainfrm.h"
 
 #include "console/aboutbox.h"
+#include "console/accountpages.h"
 #include "console/formattext.h"
 #include "console/guarded.h"
 #include "console/logon.h"
+#include "console/pendingview.h"
 #include "console/receiverstart.h"
 #include "console/statusbar.h"
 #include "localization/texts.h"
@@ -13,6 +15,7 @@
 #include "mail/ui/tfrmemaildata.h"
 #include "pipeline/eventcatalogue.h"
 #include "pipeline/eventprocessor.h"
+#include "reports/reportformats.h"
 #include "store/recordrules.h"
 #include "store/events.h"
 #include "store/tdmod.h"
@@ -26,6 +29,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSqlQuery>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
@@ -96,8 +100,7 @@ TMainFrm::TMainFrm(store::TDMod &dm, const MainFrmOptions &options, QWidget *par
 
     m_link = std::make_unique<pipeline::ReceiverLink>(m_dm, *this);
     m_processor = std::make_unique<pipeline::EventProcessor>(m_dm);
-    connect(btnSilence, &QPushButton::clicked, this,
-            [this]() { guarded([this]() { m_processor->Silence(); }); });
+    connectQueueActions();
     connect(m_processor.get(), &pipeline::EventProcessor::silenced, btnSilence,
             [this]() { btnSilence->setEnabled(false); });
     m_mail = new mail::MailDelivery(m_dm, {}, this);
@@ -269,6 +272,10 @@ void TMainFrm::buildPendingView()
     outer->addWidget(buttons);
 
     setCentralWidget(central);
+
+    m_pendingGrid = new PendingGrid(DBGrid1, *m_dm.tbPending, this);
+    m_pages = new AccountPages(m_dm, PgControl, this);
+    moComments = m_pages->moComments;
 }
 
 void TMainFrm::FormCreate()
@@ -336,6 +343,9 @@ int TMainFrm::currentLanguageId() const
 void TMainFrm::applyDateFormats(const DateFormats &formats)
 {
     m_dateFormats = formats;
+    m_pendingGrid->model()->setDateFormat(formats.eventFormat);
+    m_pages->setDateFormat(formats.eventFormat);
+    reports::setReportFormats({formats.shortDate, formats.eventFormat});
 }
 
 TLogOnFrm *TMainFrm::logOnDialog() const
@@ -471,11 +481,23 @@ void TMainFrm::RecountPending()
     store::Table &pending = *m_dm.tbPending;
     if (!pending.isOpen() || pending.isEmpty())
         return;
-    const int priority = pending.fieldIndex(QStringLiteral("Priority"));
-    for (int i = 0; i < pending.recordCount(); ++i) {
-        const int p = pending.recordAt(i).value(priority).toInt();
-        if (p >= 1 && p <= 5)
-            ++counts[static_cast<size_t>(p)];
+    if (!pending.master() && (!pending.filtered() || pending.filter().isEmpty())) {
+        // The cursor shows the whole table: one pass in the store instead of
+        // one read per row keeps the start-up with a long queue short.
+        QSqlQuery q = m_dm.database().exec(
+            QStringLiteral("SELECT Priority, COUNT(*) FROM Pending GROUP BY Priority"));
+        while (q.next()) {
+            const int p = q.value(0).isNull() ? 0 : q.value(0).toInt();
+            if (p >= 1 && p <= 5)
+                counts[static_cast<size_t>(p)] += q.value(1).toInt();
+        }
+    } else {
+        const int priority = pending.fieldIndex(QStringLiteral("Priority"));
+        for (int i = 0; i < pending.recordCount(); ++i) {
+            const int p = pending.recordAt(i).value(priority).toInt();
+            if (p >= 1 && p <= 5)
+                ++counts[static_cast<size_t>(p)];
+        }
     }
     pending.first();
 }
@@ -487,18 +509,6 @@ void TMainFrm::RefreshStatusAndCounts()
     for (size_t i = 0; i < lbAlmCount.size(); ++i)
         lbAlmCount[i]->setText(formatText(loc::text(kCountLabels[i].format),
                                           {QString::number(m_dm.PriorityCounts[i + 1])}));
-}
-
-void TMainFrm::UpdateQueueControls()
-{
-    // The pending view sets its operator buttons and account pages here; the
-    // looping alarm can always be silenced by a logged-on operator.
-    btnSilence->setEnabled(m_processor && m_processor->AlarmSounding() && m_loggedOn);
-}
-
-void TMainFrm::UpdateAccountLeds()
-{
-    // STUB: the pending view sets its "Engr on Site" and "System Closed" lights here.
 }
 
 void TMainFrm::RestoreFromMinimised()

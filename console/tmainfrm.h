@@ -11,7 +11,9 @@
 #include <array>
 #include <memory>
 
+class QColor;
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class QTableView;
@@ -32,6 +34,8 @@ struct CommSettings;
 
 namespace console {
 
+class AccountPages;
+class PendingGrid;
 class StatBar;
 class TLogOnFrm;
 
@@ -113,6 +117,22 @@ public:
     void UpdateAccountLeds();
     void RestoreFromMinimised() override;
 
+    // --- Pending queue actions -------------------------------------------
+    // The selected event is handled: its History row (Actioned, with the
+    // comments, which are required) and the removal from the queue.
+    void btnActionClick();
+    // The Log button (tag 3): the selected event is filed as Logged.
+    void btnCancelClick();
+    // Removes the selected event without a History row (for an event whose
+    // account no longer exists).
+    void btnDeleteClick();
+    void btnHistoryClick();
+    // The looping alarm gives way to one short chime (AlmTimer's expiry
+    // does the same through the processor).
+    void btnSilenceClick();
+    // A click on "Special:": the account's instructions document is opened.
+    void DBText44Click();
+
     // --- Receiver link console ----------------------------------------
     void setStatusText(int panel, const QString &text) override;
     void beep() override;
@@ -151,6 +171,11 @@ public:
     QWidget *Panel3;
     std::array<QLabel *, 4> lbAlmCount{};
     QPushButton *btnAction, *btnCancel, *btnDelete, *btnHistory, *btnSilence;
+    // The detail pages' content (fields, lights, the operator's comments box)
+    // and the grid's model and binding to the Pending cursor.
+    AccountPages *pages() const { return m_pages; }
+    PendingGrid *pendingGrid() const { return m_pendingGrid; }
+    QPlainTextEdit *moComments = nullptr;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -167,6 +192,13 @@ private:
     bool FormCloseQuery();
     void FormClose();
     void Panel3Resize();
+    void connectQueueActions();
+    // The message of the top panel when the detail pages are hidden.
+    void showQueueMessage(const QString &text, const QColor &colour);
+    void focusComments();
+    // Files the current event in History (opAction 1 Actioned, 0 Logged)
+    // and removes it from the queue, as one unit of work.
+    void fileCurrentEvent(int opAction, const QString &comments);
 
     void LogOn();
     void LogOff();
@@ -203,6 +235,10 @@ private:
     bool m_otherWindowInLogOnFlow = false;
     int m_beeps = 0;
     QList<QMetaObject::Connection> m_viewHooks;
+    PendingGrid *m_pendingGrid = nullptr;
+    AccountPages *m_pages = nullptr;
+    // An operator action is being written (its waits dispatch clicks).
+    bool m_filing = false;
 };
 
 } // namespace console

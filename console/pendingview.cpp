@@ -1,0 +1,296 @@
+#include "console/pendingview.h"
+
+#include "console/dateformats.h"
+#include "localization/texts.h"
+#include "reports/historymodel.h"
+#include "store/errors.h"
+#include "store/schema.h"
+#include "store/table.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTableView>
+
+#include <algorithm>
+
+namespace console {
+
+RowColours PriorityColours(int priority)
+{
+    switch (priority) {
+    case 1:
+        return {QColor(0xFF, 0x33, 0x4B), Qt::white};
+    case 2:
+        return {QColor(0xFF, 0x80, 0x00), Qt::white};
+    case 3:
+        return {QColor(0xFF, 0xFF, 0x00), Qt::black};
+    case 4:
+        return {QColor(0x80, 0xFF, 0x80), Qt::black};
+    case 5:
+        return {QColor(0xFF, 0xFF, 0xFF), Qt::black};
+    default:
+        return {};
+    }
+}
+
+// --- PendingModel -------------------------------------------------------
+
+const QList<PendingModel::Column> &PendingModel::columns()
+{
+    static const QList<Column> list{
+        {"DateTime", "Date & Time", 120, 110, 150},
+        {"AccNo", "Acc. No", 50, 40, 60},
+        {"EventDesc", "Event Description", 450, 450, 1000},
+    };
+    return list;
+}
+
+PendingModel::PendingModel(store::Table &pending, QObject *parent)
+    : QAbstractTableModel(parent), m_pending(pending),
+      m_dateFormat(DateFormats::forLanguageId(9).eventFormat)
+{
+    for (const Column &c : columns())
+        m_fields << m_pending.fieldIndex(QString::fromLatin1(c.field));
+    m_priorityField = m_pending.fieldIndex(QStringLiteral("Priority"));
+    connect(&m_pending, &store::Dataset::dataChanged, this, &PendingModel::reset);
+    connect(&m_pending, &store::Dataset::currentChanged, this, &PendingModel::currentMoved);
+    reset();
+}
+
+void PendingModel::setDateFormat(const QString &format)
+{
+    if (format == m_dateFormat)
+        return;
+    m_dateFormat = format;
+    if (m_fetched > 0)
+        emit dataChanged(index(0, 0), index(m_fetched - 1, 0), {Qt::DisplayRole});
+}
+
+void PendingModel::reset()
+{
+    beginResetModel();
+    // The rows already handed out stay handed out, so the operator's
+    // scroll position survives a new alarm or a handled one.
+    const int count = m_pending.isOpen() ? m_pending.recordCount() : 0;
+    m_fetched = std::min(count, std::max(kBatch, m_fetched));
+    m_cache.clear();
+    m_indicatorRow = m_pending.isOpen() ? m_pending.recNo() : -1;
+    endResetModel();
+}
+
+void PendingModel::currentMoved()
+{
+    const int old = m_indicatorRow;
+    m_indicatorRow = m_pending.isOpen() ? m_pending.recNo() : -1;
+    if (old == m_indicatorRow)
+        return;
+    for (int r : {old, m_indicatorRow}) {
+        if (r >= 0 && r < m_fetched)
+            emit headerDataChanged(Qt::Vertical, r, r);
+    }
+}
+
+void PendingModel::fetchUpTo(int position)
+{
+    const int count = m_pending.isOpen() ? m_pending.recordCount() : 0;
+    const int wanted = std::min(count, position + 1);
+    if (wanted <= m_fetched)
+        return;
+    // Whole batches, as scrolling would have fetched them.
+    const int upTo = std::min(count, ((wanted + kBatch - 1) / kBatch) * kBatch);
+    beginInsertRows({}, m_fetched, upTo - 1);
+    m_fetched = upTo;
+    endInsertRows();
+}
+
+bool PendingModel::canFetchMore(const QModelIndex &parent) const
+{
+    return !parent.isValid() && m_pending.isOpen() && m_fetched < m_pending.recordCount();
+}
+
+void PendingModel::fetchMore(const QModelIndex &parent)
+{
+    if (!parent.isValid())
+        fetchUpTo(m_fetched + kBatch - 1);
+}
+
+int PendingModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_fetched;
+}
+
+int PendingModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(columns().size());
+}
+
+const QVector<QVariant> &PendingModel::row(int position) const
+{
+    auto it = m_cache.constFind(position);
+    if (it != m_cache.cend())
+        return it.value();
+    if (m_cache.size() >= kCacheRows)
+        m_cache.clear();
+    ++m_rowsRead;
+    return m_cache.insert(position, m_pending.recordAt(position)).value();
+}
+
+QVariant PendingModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_fetched || index.column() >= m_fields.size())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole: {
+        const int field = m_fields[index.column()];
+        if (field < 0)
+            return {};
+        const QVariant stored = row(index.row()).value(field);
+        if (m_pending.fieldDefs().at(field).type == store::FieldType::DateTime) {
+            const QDateTime at = store::dateTimeFromStored(stored);
+            return at.isValid() ? DateFormats::format(at, m_dateFormat) : QString();
+        }
+        return m_pending.displayText(field, stored);
+    }
+    case PriorityRole: {
+        const QVariant p = row(index.row()).value(m_priorityField);
+        return p.isNull() ? QVariant() : QVariant(p.toInt());
+    }
+    default:
+        return {};
+    }
+}
+
+QVariant PendingModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return section >= 0 && section < columns().size() ? loc::text(columns()[section].title)
+                                                          : QVariant();
+    // The row indicator marks the cursor's current row.
+    return section == m_indicatorRow ? QVariant(QStringLiteral("\u25B8")) : QVariant(QString());
+}
+
+// --- PendingDelegate ----------------------------------------------------
+
+void DBGrid1PaintColumnCell(QStyleOptionViewItem &option, int priority)
+{
+    if (option.state & QStyle::State_Selected)
+        return;
+    const RowColours colours = PriorityColours(priority);
+    if (!colours.background.isValid())
+        return;
+    option.backgroundBrush = colours.background;
+    option.palette.setColor(QPalette::Text, colours.text);
+}
+
+void PendingDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    const QVariant priority = index.data(PendingModel::PriorityRole);
+    if (priority.isValid())
+        DBGrid1PaintColumnCell(*option, priority.toInt());
+}
+
+// --- PendingGrid --------------------------------------------------------
+
+PendingGrid::PendingGrid(QTableView *view, store::Table &pending, QObject *parent)
+    : QObject(parent), m_view(view), m_pending(pending), m_model(new PendingModel(pending, this))
+{
+    view->setModel(m_model);
+    view->setItemDelegate(new PendingDelegate(view));
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setShowGrid(true);
+    view->setWordWrap(false);
+    view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // The selection stays as visible when the grid loses the focus.
+    QPalette pal = view->palette();
+    for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        pal.setColor(QPalette::Inactive, role, pal.color(QPalette::Active, role));
+    view->setPalette(pal);
+
+    QHeaderView *rows = view->verticalHeader();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(view->fontMetrics().height() + 4);
+    rows->setFixedWidth(14);
+    rows->setDefaultAlignment(Qt::AlignCenter);
+    QHeaderView *cols = view->horizontalHeader();
+    cols->setSectionResizeMode(QHeaderView::Interactive);
+    cols->setHighlightSections(false);
+    cols->setStretchLastSection(false);
+    cols->setMinimumSectionSize(10);
+    connect(cols, &QHeaderView::sectionResized, this, [this](int section, int, int size) {
+        // A column dragged past its bounds springs back to them.
+        const PendingModel::Column &c = PendingModel::columns().at(section);
+        const int bounded = std::clamp(size, c.minimum, c.maximum);
+        if (bounded != size)
+            m_view->setColumnWidth(section, bounded);
+    });
+    view->viewport()->installEventFilter(this);
+
+    connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) { gridMoved(current); });
+    connect(&m_pending, &store::Dataset::currentChanged, this, &PendingGrid::cursorMoved);
+    connect(&m_pending, &store::Dataset::dataChanged, this, &PendingGrid::cursorMoved);
+    stretchColumns();
+    cursorMoved();
+}
+
+void PendingGrid::stretchColumns()
+{
+    QList<reports::ColumnBounds> bounds;
+    for (const PendingModel::Column &c : PendingModel::columns())
+        bounds << reports::ColumnBounds{c.initial, c.minimum, c.maximum};
+    const QList<int> widths = reports::StretchColumns(m_view->viewport()->width(), bounds);
+    for (int i = 0; i < widths.size(); ++i)
+        m_view->setColumnWidth(i, widths[i]);
+}
+
+bool PendingGrid::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_view->viewport() && event->type() == QEvent::Resize)
+        stretchColumns();
+    return QObject::eventFilter(watched, event);
+}
+
+void PendingGrid::cursorMoved()
+{
+    if (m_syncing)
+        return;
+    m_syncing = true;
+    const int pos = m_pending.isOpen() ? m_pending.recNo() : -1;
+    QItemSelectionModel *selection = m_view->selectionModel();
+    if (pos < 0) {
+        selection->clear();
+    } else {
+        m_model->fetchUpTo(pos);
+        const QModelIndex at = m_model->index(pos, 0);
+        if (selection->currentIndex().row() != pos || !selection->isRowSelected(pos))
+            selection->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect |
+                                               QItemSelectionModel::Rows);
+        m_view->scrollTo(at);
+    }
+    m_syncing = false;
+}
+
+void PendingGrid::gridMoved(const QModelIndex &current)
+{
+    if (m_syncing || !current.isValid() || !m_pending.isOpen())
+        return;
+    // While an event is being written the cursor stays; the grid follows it
+    // again once the row is stored.
+    if (m_pending.state() != store::Dataset::State::Browse || m_pending.isPosting()) {
+        cursorMoved();
+        return;
+    }
+    try {
+        m_pending.moveTo(current.row());
+    } catch (const store::EStoreError &) {
+        cursorMoved();
+    }
+}
+
+} // namespace console
