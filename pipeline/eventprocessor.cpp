@@ -305,8 +305,9 @@ EventProcessor::Outcome EventProcessor::processOne(int commsId, QString *failure
     } catch (const store::EEngineError &e) {
         afterRollback(effects);
         // A store held by another program: the row stays waiting and is
-        // processed when the store is free again.
-        if (e.isBusy())
+        // processed when the store is free again. So does one that met a
+        // full disk: marked failed, its alarm would never reach an operator.
+        if (e.isBusy() || e.isDiskFull())
             return Outcome::Busy;
         *failure = e.message();
     } catch (const store::EStoreError &e) {

@@ -14,6 +14,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <chrono>
 #include <optional>
 #include <utility>
 
@@ -30,6 +31,17 @@ constexpr char kAck = '\x06';
 constexpr std::size_t kMaxQueuedFrames = 1024;
 // How soon a frame that gave way to another unit of work is tried again.
 constexpr int kGiveWayRetryMs = 100;
+// A copy of an unacknowledged frame coming this much later is the receiver
+// repeating it after its ACK timeout; sooner, it is a second frame of a stream
+// sent without waiting for ACKs.
+constexpr qint64 kRepeatAfterMs = 500;
+
+qint64 monotonicMs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 // Positions 2-20 of a heartbeat: 011, eleven spaces, @, four spaces.
 const QString &heartbeatBody()
@@ -244,8 +256,8 @@ void ReceiverLink::cutFrames(QTcpSocket *socket, Connection &connection, const Q
             connection.discarding = false;
             connection.holdBackCurrent = false;
         } else {
-            m_queue.push_back(
-                {connection.buffer.left(kMaxFrameLength), socket, connection.holdBackCurrent});
+            m_queue.push_back({connection.buffer.left(kMaxFrameLength), socket,
+                               connection.holdBackCurrent, monotonicMs()});
             connection.buffer.clear();
             connection.holdBackCurrent = false;
         }
@@ -264,7 +276,13 @@ void ReceiverLink::showLinkStatus()
 
 void ReceiverLink::HandleReceiverFrame(const QByteArray &frame, QTcpSocket *from)
 {
-    m_queue.push_back({frame.left(kMaxFrameLength), from, false});
+    m_queue.push_back({frame.left(kMaxFrameLength), from, false, monotonicMs()});
+    processQueue();
+}
+
+void ReceiverLink::FeedReceiverBytes(const QByteArray &bytes)
+{
+    cutFrames(nullptr, m_unconnected, bytes);
     processQueue();
 }
 
@@ -365,6 +383,7 @@ void ReceiverLink::handleFrame(const QueuedFrame &queued)
         if (!self)
             return;
         if (stored) {
+            dropRepeatsOf(queued);
             SendAck(queued.from);
             return;
         }
@@ -408,6 +427,30 @@ bool ReceiverLink::storeCommsRow(int rxNo, int lineNo, int protocol, const QStri
     if (inserting && comms.state() == store::Dataset::State::Insert)
         comms.cancel();
     return false;
+}
+
+void ReceiverLink::dropRepeatsOf(const QueuedFrame &stored)
+{
+    // The receiver repeats a frame whose ACK is late (a store busy for longer
+    // than its ACK timeout). Copies that came in well after it and before
+    // this ACK are that repeat: stored again they would be duplicates, and
+    // their extra ACKs would answer frames the receiver sends after them,
+    // before those are stored. The one ACK answers them all.
+    QTcpSocket *socket = stored.from.data();
+    if (!socket || !m_connections.contains(socket))
+        return;
+    readFrom(socket, true);
+    for (auto it = m_queue.begin(); it != m_queue.end();) {
+        if (it->from != socket) {
+            ++it;
+            continue;
+        }
+        if (it->heldBack || it->frame != stored.frame ||
+            it->arrivedMs - stored.arrivedMs < kRepeatAfterMs)
+            break;
+        logLine(store::now(), QString::fromLatin1(it->frame));
+        it = m_queue.erase(it);
+    }
 }
 
 void ReceiverLink::holdBackQueuedFrom(QTcpSocket *socket)
@@ -526,6 +569,8 @@ void ReceiverLink::reportError(const QString &text)
         return;
     m_pendingError =
         text.isEmpty() ? loc::text("Unexpected failure while handling a receiver frame") : text;
+    // Also in the program's output, for a station that runs it unattended.
+    qWarning("Receiver link: %s", qUtf8Printable(m_pendingError));
     scheduleReports();
 }
 

@@ -71,6 +71,9 @@ public:
     // handled right after that one; an event frame also waits while another
     // handler's unit of work on the store is open below it.
     void HandleReceiverFrame(const QByteArray &frame, QTcpSocket *from = nullptr);
+    // Bytes as they come off a connection, cut at DC4 with the same bounds as
+    // a socket's, for fuzzers and tests without one; ACKs go nowhere.
+    void FeedReceiverBytes(const QByteArray &bytes);
     // The one-second watchdog tick.
     void TickTmrTimer();
 
@@ -95,6 +98,7 @@ private:
         QByteArray frame;
         QPointer<QTcpSocket> from;
         bool heldBack = false; // behind an unacknowledged frame: log only
+        qint64 arrivedMs = 0;  // monotonic clock, when it was cut
     };
 
     void TCPortWsAccept();
@@ -108,6 +112,7 @@ private:
     void handleFrame(const QueuedFrame &queued);
     bool storeCommsRow(int rxNo, int lineNo, int protocol, const QString &data, const QDateTime &at,
                        QString *error);
+    void dropRepeatsOf(const QueuedFrame &stored);
     void holdBackQueuedFrom(QTcpSocket *socket);
     void SendAck(QTcpSocket *to);
     bool AppendLogLine(const QString &fileName, const QString &line, QString *error);
@@ -126,6 +131,7 @@ private:
     QTimer *m_giveWayTimer = nullptr;
     QString m_port;
     QHash<QTcpSocket *, Connection> m_connections;
+    Connection m_unconnected; // the buffer FeedReceiverBytes cuts
     std::deque<QueuedFrame> m_queue;
     int m_watchdog = kWatchdogSeconds;
     bool m_offlineWarningShown = false;

@@ -20,6 +20,11 @@ bool EEngineError::isBusy() const
     return primary == 5 /* SQLITE_BUSY */ || primary == 6 /* SQLITE_LOCKED */;
 }
 
+bool EEngineError::isDiskFull() const
+{
+    return (m_engineCode & 0xff) == 13 /* SQLITE_FULL */;
+}
+
 EUnableToObtainID::EUnableToObtainID() : EStoreError(loc::text("Cannot create unique ID")) {}
 
 } // namespace store

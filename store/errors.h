@@ -25,6 +25,8 @@ public:
     int engineCode() const { return m_engineCode; }
     // The store is held by another writer (SQLITE_BUSY or SQLITE_LOCKED).
     bool isBusy() const;
+    // The disk holding the store is full: passes once space is freed.
+    bool isDiskFull() const;
 
 private:
     int m_engineCode;

@@ -30,6 +30,7 @@ public:
     // SIGTERM, then wait.
     bool terminate(int timeoutMs = 10000);
     bool isRunning() const;
+    qint64 processId() const { return m_process.processId(); }
     QByteArray output();
 
     // A private read connection to the program's store.
