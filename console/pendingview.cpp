@@ -229,7 +229,8 @@ PendingGrid::PendingGrid(QTableView *view, store::Table &pending, QObject *paren
         if (bounded != size)
             m_view->setColumnWidth(section, bounded);
     });
-    view->viewport()->installEventFilter(this);
+    m_viewport = view->viewport();
+    m_viewport->installEventFilter(this);
 
     connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) { gridMoved(current); });
@@ -251,7 +252,9 @@ void PendingGrid::stretchColumns()
 
 bool PendingGrid::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_view->viewport() && event->type() == QEvent::Resize)
+    // The type first: while the view is being destroyed its viewport still
+    // sends events, and the view must not be asked for it then.
+    if (event->type() == QEvent::Resize && watched == m_viewport)
         stretchColumns();
     return QObject::eventFilter(watched, event);
 }

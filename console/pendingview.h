@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointer>
+
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QHash>
@@ -117,6 +119,7 @@ private:
     void gridMoved(const QModelIndex &current);
 
     QTableView *m_view;
+    QPointer<QWidget> m_viewport;
     store::Table &m_pending;
     PendingModel *m_model;
     bool m_syncing = false;

@@ -306,7 +306,7 @@ void THistoryFrm::done(int result)
 
 bool THistoryFrm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == DBGrid1->viewport() && event->type() == QEvent::Resize)
+    if (event->type() == QEvent::Resize && watched == DBGrid1->viewport())
         stretchColumns();
     return QDialog::eventFilter(watched, event);
 }

@@ -92,7 +92,7 @@ void TfrmEmailData::fitColumns()
 
 bool TfrmEmailData::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == DBGrid1->viewport() && event->type() == QEvent::Resize)
+    if (event->type() == QEvent::Resize && watched == DBGrid1->viewport())
         fitColumns();
     return QDialog::eventFilter(watched, event);
 }
