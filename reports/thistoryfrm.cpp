@@ -3,6 +3,7 @@
 #include "localization/texts.h"
 #include "pipeline/eventcatalogue.h"
 #include "reports/handlers.h"
+#include "store/guarded.h"
 #include "reports/historymodel.h"
 #include "reports/reportformats.h"
 #include "reports/thistreportfrm.h"
@@ -246,7 +247,7 @@ void THistoryFrm::runHistory(const QString &clause)
 
 void THistoryFrm::cbFilterEventsClick()
 {
-    guardedHandler([this]() {
+    store::guarded([this]() {
         store::Query *history = m_dm.qryHistory;
         if (!cbFilterEvents->isChecked()) {
             history->setFiltered(false);
@@ -264,7 +265,7 @@ void THistoryFrm::cbFilterEventsClick()
 
 void THistoryFrm::cbUseDateClick()
 {
-    guardedHandler([this]() {
+    store::guarded([this]() {
         if (cbUseDate->isChecked()) {
             const QDateTime start(dpStart->date(), QTime(0, 0, 0));
             const QDateTime end(dpEnd->date(), QTime(23, 59, 59));
@@ -277,7 +278,7 @@ void THistoryFrm::cbUseDateClick()
 
 void THistoryFrm::btnPrintClick()
 {
-    guardedHandler([this]() {
+    store::guarded([this]() {
         THistReportFrm report(*m_dm.qryHistory);
         report.lbAccName = fillPlaces(loc::text("Name: %s"), {m_accountName});
         const QString &dateFormat = reportFormats().shortDate;
