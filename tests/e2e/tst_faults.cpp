@@ -38,36 +38,6 @@ QString dataOf(const QByteArray &frame)
     return QString::fromLatin1(frame.mid(5, 15));
 }
 
-// Accounts without handling rules: each of their events gives one History row.
-void registerAccounts(MonitorProcess &monitor, int count, int first = 1)
-{
-    QSqlDatabase db = monitor.openStore();
-    QSqlQuery q(db);
-    QVERIFY(db.transaction());
-    QVERIFY(q.prepare(QStringLiteral("INSERT INTO Accounts (AccountNo, Name) VALUES (?, ?)")));
-    for (int i = first; i < first + count; ++i) {
-        q.addBindValue(QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0')));
-        q.addBindValue(QStringLiteral("Site %1").arg(i));
-        QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
-    }
-    QVERIFY(db.commit());
-}
-
-bool waitForProcessing(MonitorProcess &monitor, int expectedRows, int timeoutMs = 60000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < timeoutMs) {
-        const int stored = monitor.scalar(QStringLiteral("SELECT COUNT(*) FROM Comms")).toInt();
-        const int waiting =
-            monitor.scalar(QStringLiteral("SELECT COUNT(*) FROM Comms WHERE Processed IS NULL")).toInt();
-        if (stored >= expectedRows && waiting == 0)
-            return true;
-        QTest::qWait(100);
-    }
-    return false;
-}
-
 rxsim::SimulatorOptions simulatorOptions(const MonitorProcess &monitor)
 {
     rxsim::SimulatorOptions options;
@@ -119,7 +89,7 @@ struct Outcome
 void checkOutcome(MonitorProcess &monitor, const char *fault, const QList<QByteArray> &sent,
                   const QList<QByteArray> &acknowledged, int maxDuplicates, int otherRows = 0)
 {
-    QVERIFY(waitForProcessing(monitor, int(acknowledged.size())));
+    QVERIFY(monitor.waitForProcessing(int(acknowledged.size())));
     QSqlQuery q(monitor.openStore());
     QVERIFY(q.exec(QStringLiteral("SELECT Data, COUNT(*) FROM Comms GROUP BY Data")));
     QHash<QString, int> rows;
@@ -258,7 +228,7 @@ void TestFaults::storeLockedDuringStream()
     MonitorProcess monitor;
     QVERIFY2(monitor.start(), monitor.output().constData());
     const QList<QByteArray> frames = eventFrames(300, 1);
-    registerAccounts(monitor, int(frames.size()));
+    QVERIFY(monitor.registerAccounts(int(frames.size())));
     rxsim::SimulatorOptions options = simulatorOptions(monitor);
     options.rate = 50;
     rxsim::RxSimulator sim(options, frames);
@@ -302,7 +272,7 @@ void TestFaults::killedAndRestarted()
     MonitorProcess monitor;
     QVERIFY2(monitor.start(), monitor.output().constData());
     const QList<QByteArray> frames = eventFrames(800, 1);
-    registerAccounts(monitor, int(frames.size()));
+    QVERIFY(monitor.registerAccounts(int(frames.size())));
     rxsim::SimulatorOptions options = simulatorOptions(monitor);
     options.rate = 200;
     options.pipelined = pipelined;
@@ -328,7 +298,7 @@ void TestFaults::receiverDropsMidFrame()
     MonitorProcess monitor;
     QVERIFY2(monitor.start(), monitor.output().constData());
     const QList<QByteArray> frames = eventFrames(40, 1);
-    registerAccounts(monitor, int(frames.size()));
+    QVERIFY(monitor.registerAccounts(int(frames.size())));
     QList<QByteArray> acknowledged;
     int cutAfterSend = 0;
     for (int i = 0; i < frames.size(); ++i) {
@@ -360,7 +330,7 @@ void TestFaults::receiverDropsMidFrame()
         QVERIFY2(sendAndAck(monitor.port(), frame), frame.constData());
         acknowledged << frame;
     }
-    QVERIFY(waitForProcessing(monitor, int(frames.size())));
+    QVERIFY(monitor.waitForProcessing(int(frames.size())));
     // A frame stored before its line dropped is stored again by the repeat.
     checkOutcome(monitor, "disconnect mid-frame, reconnect, repeat", frames, acknowledged,
                  cutAfterSend);
@@ -372,7 +342,7 @@ void TestFaults::tenConnectionsAtOnce()
     MonitorProcess monitor;
     QVERIFY2(monitor.start(), monitor.output().constData());
     const int perConnection = 150;
-    registerAccounts(monitor, 10 * perConnection);
+    QVERIFY(monitor.registerAccounts(10 * perConnection));
     std::vector<std::unique_ptr<rxsim::RxSimulator>> sims;
     QList<QByteArray> all;
     for (int c = 0; c < 10; ++c) {
@@ -427,8 +397,8 @@ void TestFaults::garbageOnTheLine()
     MonitorProcess monitor;
     QVERIFY2(monitor.start(), monitor.output().constData());
     const QList<QByteArray> frames = eventFrames(50, 1);
-    registerAccounts(monitor, int(frames.size()));
-    registerAccounts(monitor, 1, 9001);
+    QVERIFY(monitor.registerAccounts(int(frames.size())));
+    QVERIFY(monitor.registerAccounts(1, 9001));
 
     QTcpSocket rx;
     rx.connectToHost(QHostAddress::LocalHost, monitor.port());
@@ -478,7 +448,7 @@ void TestFaults::diskFull()
                          QString::fromLocal8Bit(tmpfs.error()).trimmed()));
     QVERIFY2(monitor.start(), monitor.output().constData());
     const QList<QByteArray> frames = eventFrames(1500, 1);
-    registerAccounts(monitor, int(frames.size()));
+    QVERIFY(monitor.registerAccounts(int(frames.size())));
     rxsim::SimulatorOptions options = simulatorOptions(monitor);
     options.rate = 200;
     options.ackTimeoutMs = 500;

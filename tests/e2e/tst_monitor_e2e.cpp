@@ -65,37 +65,6 @@ SimulatorRun finishSimulator(QProcess *sim, const QString &dir, int timeoutMs = 
     return run;
 }
 
-// Registers accounts first..first+count-1 as another program would, through
-// the store file; without handling rules their events are logged to History.
-void registerAccounts(MonitorProcess &monitor, int count, int first = 1)
-{
-    QSqlDatabase db = monitor.openStore();
-    QSqlQuery q(db);
-    QVERIFY(db.transaction());
-    QVERIFY(q.prepare(QStringLiteral("INSERT INTO Accounts (AccountNo, Name) VALUES (?, ?)")));
-    for (int i = first; i < first + count; ++i) {
-        q.addBindValue(QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0')));
-        q.addBindValue(QStringLiteral("Site %1").arg(i));
-        QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
-    }
-    QVERIFY(db.commit());
-}
-
-bool waitForProcessing(MonitorProcess &monitor, int expectedRows, int timeoutMs = 60000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < timeoutMs) {
-        const int stored = monitor.scalar(QStringLiteral("SELECT COUNT(*) FROM Comms")).toInt();
-        const int waiting =
-            monitor.scalar(QStringLiteral("SELECT COUNT(*) FROM Comms WHERE Processed IS NULL")).toInt();
-        if (stored >= expectedRows && waiting == 0)
-            return true;
-        QThread::msleep(100);
-    }
-    return false;
-}
-
 } // namespace
 
 class TestMonitorEndToEnd : public QObject
@@ -120,7 +89,7 @@ void TestMonitorEndToEnd::newcomerSmokeTest()
     rx.write("5011 181234E13001015\x14");
     QVERIFY(rx.waitForReadyRead(10000));
     QCOMPARE(rx.readAll(), QByteArray("\x06"));
-    QVERIFY(waitForProcessing(monitor, 1));
+    QVERIFY(monitor.waitForProcessing(1));
     QCOMPARE(monitor.scalar(QStringLiteral("SELECT Data FROM Comms")).toString(),
              QStringLiteral("181234E13001015"));
     rx.disconnectFromHost();
@@ -140,7 +109,7 @@ void TestMonitorEndToEnd::simulatorStreamIsStoredInOrder()
     MonitorProcess monitor;
     QVERIFY2(monitor.start(), monitor.output().constData());
     const QStringList frames = uniqueFrames(300);
-    registerAccounts(monitor, frames.size());
+    QVERIFY(monitor.registerAccounts(frames.size()));
     QStringList extra{QStringLiteral("--heartbeat-every"), QStringLiteral("0.5")};
     if (pipelined)
         extra << QStringLiteral("--pipelined");
@@ -148,7 +117,7 @@ void TestMonitorEndToEnd::simulatorStreamIsStoredInOrder()
         finishSimulator(startSimulator(monitor, monitor.workFolder(), frames, extra), monitor.workFolder());
     QVERIFY2(run.exitCode == 0, run.output.constData());
 
-    QVERIFY(waitForProcessing(monitor, frames.size()));
+    QVERIFY(monitor.waitForProcessing(frames.size()));
     QSqlQuery q(monitor.openStore());
     QVERIFY(q.exec(QStringLiteral("SELECT Data, Protocol, Processed FROM Comms ORDER BY ID")));
     QStringList stored;
@@ -171,7 +140,7 @@ void TestMonitorEndToEnd::killedMidStreamLosesNothing()
     MonitorProcess monitor;
     QVERIFY2(monitor.start(), monitor.output().constData());
     const QStringList frames = uniqueFrames(600);
-    registerAccounts(monitor, frames.size());
+    QVERIFY(monitor.registerAccounts(frames.size()));
     QProcess *sim = startSimulator(monitor, monitor.workFolder(), frames,
                                    {QStringLiteral("--rate"), QStringLiteral("150"),
                                     QStringLiteral("--reconnect-ms"), QStringLiteral("200"),
@@ -185,7 +154,7 @@ void TestMonitorEndToEnd::killedMidStreamLosesNothing()
     }
     const SimulatorRun run = finishSimulator(sim, monitor.workFolder());
     QVERIFY2(run.exitCode == 0, run.output.constData());
-    QVERIFY(waitForProcessing(monitor, frames.size()));
+    QVERIFY(monitor.waitForProcessing(frames.size()));
 
     // Every acknowledged frame is stored; a frame whose ACK was cut off by a
     // kill after its commit arrives again and is stored again, at most once a kill.

@@ -7,6 +7,7 @@
 #include <QSqlQuery>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTest>
 #include <QThread>
 #include <QUuid>
 
@@ -141,4 +142,39 @@ QVariant MonitorProcess::scalar(const QString &sql)
     if (!q.exec(sql) || !q.next())
         return {};
     return q.value(0);
+}
+
+bool MonitorProcess::registerAccounts(int count, int first)
+{
+    QSqlDatabase db = openStore();
+    if (!db.transaction())
+        return false;
+    QSqlQuery q(db);
+    if (!q.prepare(QStringLiteral("INSERT INTO Accounts (AccountNo, Name) VALUES (?, ?)")))
+        return false;
+    for (int i = first; i < first + count; ++i) {
+        q.addBindValue(QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0')));
+        q.addBindValue(QStringLiteral("Site %1").arg(i));
+        if (!q.exec()) {
+            qWarning("cannot register account %d: %s", i, qPrintable(q.lastError().text()));
+            db.rollback();
+            return false;
+        }
+    }
+    return db.commit();
+}
+
+bool MonitorProcess::waitForProcessing(int expectedRows, int timeoutMs)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < timeoutMs) {
+        const int stored = scalar(QStringLiteral("SELECT COUNT(*) FROM Comms")).toInt();
+        const int waiting =
+            scalar(QStringLiteral("SELECT COUNT(*) FROM Comms WHERE Processed IS NULL")).toInt();
+        if (stored >= expectedRows && waiting == 0)
+            return true;
+        QTest::qWait(100);
+    }
+    return false;
 }

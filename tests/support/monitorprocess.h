@@ -37,6 +37,13 @@ public:
     QSqlDatabase openStore();
     // Runs a one-value query against the store.
     QVariant scalar(const QString &sql);
+    // Registers accounts first..first+count-1 as another program would,
+    // through the store file; without handling rules, each of their events
+    // is logged to History once. False when the store refused them.
+    bool registerAccounts(int count, int first = 1);
+    // Waits, still dispatching events, until at least expectedRows Comms rows
+    // are stored and none waits for processing.
+    bool waitForProcessing(int expectedRows, int timeoutMs = 60000);
 
 private:
     QTemporaryDir m_root;
