@@ -54,16 +54,26 @@ void Supervision::NoSigTimerTimer()
     // the work to it; the next tick catches up.
     if (m_dm.AppClosing() || m_inTick)
         return;
-    m_inTick = true;
-    auto done = qScopeGuard([this] { m_inTick = false; });
-    try {
-        tick();
-    } catch (const EAbort &) {
-    } catch (const EStoreError &e) {
-        messages().error(e.message());
-    } catch (const std::exception &e) {
-        messages().error(QString::fromLocal8Bit(e.what()));
+    QString failure;
+    {
+        m_inTick = true;
+        auto done = qScopeGuard([this] { m_inTick = false; });
+        try {
+            tick();
+        } catch (const EAbort &) {
+        } catch (const EStoreError &e) {
+            failure = e.message();
+        } catch (const std::exception &e) {
+            failure = QString::fromLocal8Bit(e.what());
+        }
     }
+    // Shown after the tick has ended: a box nobody answers overnight must not
+    // stop the ticks behind it from raising silent accounts. One box at a time.
+    if (failure.isEmpty() || m_boxOpen)
+        return;
+    m_boxOpen = true;
+    auto closed = qScopeGuard([this] { m_boxOpen = false; });
+    messages().error(failure);
 }
 
 void Supervision::tick()

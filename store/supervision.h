@@ -57,6 +57,7 @@ private:
     int m_lastMinute = -1;
     int m_lastDay = -1;
     bool m_inTick = false;
+    bool m_boxOpen = false;
 };
 
 // "Mon" ... "Sun" for Monday = 1 ... Sunday = 7.

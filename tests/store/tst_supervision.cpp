@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <memory>
+
 using namespace store;
 
 namespace {
@@ -112,6 +114,7 @@ private slots:
     void silentWhileClosing();
     void syntheticEventAgainstBusyStore();
     void failureEndsTheTick();
+    void unansweredBoxLeavesTicksRunning();
 };
 
 void TestSupervision::noSignalOnTheHour()
@@ -409,6 +412,29 @@ void TestSupervision::failureEndsTheTick()
     QCOMPARE(events(dm),
              (QStringList{QStringLiteral("180001E99900000"), QStringLiteral("180002E99900000")}));
     QCOMPARE(f.sink.errors.size(), 1);
+}
+
+void TestSupervision::unansweredBoxLeavesTicksRunning()
+{
+    Fixture f;
+    TDMod &dm = f.s.dm();
+    addAccount(dm, QStringLiteral("0001"),
+               {{QStringLiteral("NoSigTime"), 1.0},
+                {QStringLiteral("NoSigActioned"), false},
+                {QStringLiteral("LastSignal"), QStringLiteral("2026-12-07 20:00:00")}});
+    f.start(at(7, 22, 59, 2));
+    auto lock = std::make_unique<ForeignWriteLock>(dm.storePath());
+    QVERIFY(lock->isHeld());
+    // Nobody answers the box; the timer keeps firing behind it into the night.
+    f.sink.whileErrorShown = [&] {
+        f.sink.whileErrorShown = nullptr;
+        lock.reset();
+        f.tickAt(at(7, 23, 59, 2));
+        f.tickAt(at(8, 0, 0, 2));
+    };
+    f.tickAt(at(7, 23, 0, 2)); // the 23:00 no-signal event cannot be stored
+    QCOMPARE(f.sink.errors, QStringList{QStringLiteral("Cannot insert record into comms table")});
+    QCOMPARE(events(dm), QStringList{QStringLiteral("180001E99900000")});
 }
 
 QTEST_GUILESS_MAIN(TestSupervision)

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 // Records every message shown and answers questions from queues. Install it
 // in init() with store::setMessages(&sink) and clear it in cleanup().
 class RecordingMessages : public store::Messages
@@ -12,7 +14,12 @@ public:
     RecordingMessages();
     ~RecordingMessages() override;
 
-    void error(const QString &text) override { errors << text; }
+    void error(const QString &text) override
+    {
+        errors << text;
+        if (whileErrorShown)
+            whileErrorShown(); // what happens while the modal box waits for OK
+    }
     void warning(const QString &text) override { warnings << text; }
     void information(const QString &text) override { informations << text; }
     bool confirm(const QString &text) override;
@@ -24,4 +31,5 @@ public:
     QStringList errors, warnings, informations, questions;
     QList<bool> confirmAnswers;   // next answers to confirm(); empty means No
     QStringList inputAnswers;     // next answers to inputText(); empty means Cancel
+    std::function<void()> whileErrorShown; // runs inside error(), as a nested event loop would
 };
