@@ -196,7 +196,8 @@ QString sqlType(const FieldDef &f)
     case F::Text:
         return QStringLiteral("VARCHAR(%1)").arg(f.size);
     case F::Memo:
-        return QStringLiteral("MEMO(%1)").arg(f.size);
+        // Text affinity: a note that reads "007" or "1.50" is kept as typed.
+        return QStringLiteral("TEXT");
     }
     return {};
 }

@@ -197,6 +197,8 @@ void TestStore::typedFieldsCutAndDefault()
     const QString notes(400, QLatin1Char('x'));
     t.edit();
     t.field(QStringLiteral("Notes")).setValue(notes);
+    // A memo that looks like a number is still the operator's text.
+    t.field(QStringLiteral("SpecialNotes")).setValue(QStringLiteral("007"));
     t.field(QStringLiteral("EngOnSite")).setValue(QStringLiteral("True"));
     t.field(QStringLiteral("MonCloseTime")).setValue(QTime(18, 30, 45));
     t.field(QStringLiteral("LastSignal")).setValue(QDateTime(QDate(2013, 12, 8), QTime(14, 5, 3, 999)));
@@ -206,6 +208,7 @@ void TestStore::typedFieldsCutAndDefault()
     QVERIFY(s->tbAccounts->findKey(QStringLiteral("1234")));
     Table &u = *s->tbAccounts;
     QCOMPARE(u.field(QStringLiteral("Notes")).asString(), notes);
+    QCOMPARE(u.field(QStringLiteral("SpecialNotes")).asString(), QStringLiteral("007"));
     QCOMPARE(u.field(QStringLiteral("EngOnSite")).asBoolean(), true);
     QCOMPARE(u.field(QStringLiteral("MonCloseTime")).asTime(), QTime(18, 30, 45));
     QCOMPARE(u.field(QStringLiteral("LastSignal")).asDateTime(),
