@@ -3,6 +3,7 @@
 #include "store/errors.h"
 #include "store/schema.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -192,6 +193,20 @@ void Database::create(const QString &path, const QString &masterName,
     QSqlDatabase::removeDatabase(name);
     QFile::remove(temp + QStringLiteral("-wal"));
     QFile::remove(temp + QStringLiteral("-shm"));
+    // A journal left behind by a store that was removed would be replayed
+    // into the new one. It is kept aside, never deleted: it may hold rows.
+    const QString staleWal = path + QStringLiteral("-wal");
+    if (ok && QFileInfo::exists(staleWal)) {
+        const QString aside = staleWal + QStringLiteral(".orphaned-") +
+                              QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss"));
+        if (!QFile::rename(staleWal, aside)) {
+            ok = false;
+            failure = QStringLiteral("cannot move the journal %1 aside")
+                          .arg(QDir::toNativeSeparators(staleWal));
+        }
+    }
+    if (ok)
+        QFile::remove(path + QStringLiteral("-shm"));
     // rename() never replaces an existing file, so a store that appeared in
     // the meantime is left alone.
     if (ok && !QFile::rename(temp, path)) {

@@ -47,6 +47,7 @@ class TestStoreSetup : public QObject
 private slots:
     void firstStartCreatesEmptyStore();
     void existingStoreIsNeverRecreated();
+    void journalOfRemovedStoreIsKeptAside();
     void foreignOrDamagedStoreIsReportedAndUntouched_data();
     void foreignOrDamagedStoreIsReportedAndUntouched();
     void movedProgramUsesDataBesideIt();
@@ -106,6 +107,38 @@ void TestStoreSetup::existingStoreIsNeverRecreated()
     QVERIFY(again.OpenStore());
     QCOMPARE(again.tbAccounts->recordCount(), 1);
     QCOMPARE(again.tbOperators->recordCount(), 1);
+}
+
+void TestStoreSetup::journalOfRemovedStoreIsKeptAside()
+{
+    QTemporaryDir program, old;
+    const QString path = program.filePath(QStringLiteral("data/quorvel.db"));
+    // A store stopped mid-run: its last rows are still in the journal, and
+    // someone deletes only the database file.
+    {
+        TDMod dm(old.path());
+        QVERIFY(dm.OpenStore());
+        dm.database().exec(QStringLiteral("PRAGMA wal_autocheckpoint = 0"));
+        dm.tbAccounts->insert();
+        dm.tbAccounts->field(QStringLiteral("AccountNo")).setValue(QStringLiteral("0001"));
+        dm.tbAccounts->post();
+        QDir().mkpath(program.filePath(QStringLiteral("data")));
+        QVERIFY(QFile::copy(dm.storePath() + QStringLiteral("-wal"), path + QStringLiteral("-wal")));
+    }
+    const QByteArray journal = fileHash(path + QStringLiteral("-wal"));
+    QVERIFY(!journal.isEmpty());
+
+    RecordingMessages sink;
+    TDMod dm(program.path());
+    dm.PrepareAlias();
+    QVERIFY(dm.OpenStore());
+    QVERIFY(sink.all().isEmpty());
+    QCOMPARE(dm.tbAccounts->recordCount(), 0);
+    QCOMPARE(dm.tbOperators->recordCount(), 1);
+    const QStringList aside = QDir(program.filePath(QStringLiteral("data")))
+                                  .entryList({QStringLiteral("quorvel.db-wal.orphaned-*")});
+    QCOMPARE(aside.size(), 1);
+    QCOMPARE(fileHash(program.filePath(QStringLiteral("data/")) + aside.first()), journal);
 }
 
 void TestStoreSetup::foreignOrDamagedStoreIsReportedAndUntouched_data()
