@@ -16,6 +16,7 @@
 #include "pipeline/eventcatalogue.h"
 #include "pipeline/eventprocessor.h"
 #include "reports/reportformats.h"
+#include "store/clock.h"
 #include "store/recordrules.h"
 #include "store/events.h"
 #include "store/tdmod.h"
@@ -346,6 +347,7 @@ void TMainFrm::applyDateFormats(const DateFormats &formats)
     m_pendingGrid->model()->setDateFormat(formats.eventFormat);
     m_pages->setDateFormat(formats.eventFormat);
     reports::setReportFormats({formats.shortDate, formats.eventFormat});
+    store::setShortDateFormat(formats.shortDate);
 }
 
 TLogOnFrm *TMainFrm::logOnDialog() const

@@ -9,7 +9,6 @@
 #include "store/messages.h"
 #include "store/tdmod.h"
 
-#include <QLocale>
 #include <QPointer>
 #include <QScopeGuard>
 #include <QSqlQuery>
@@ -71,26 +70,6 @@ QString formatText(const QString &format, std::initializer_list<FormatArg> args)
         i = j;
     }
     return out;
-}
-
-// Short date, a space and the long time of the operator's locale, without
-// the zone name Qt's long time format carries.
-QString dateAndTimeText(const QDateTime &value)
-{
-    if (!value.isValid())
-        return {};
-    const QLocale locale;
-    const QString longTime = locale.timeFormat(QLocale::LongFormat);
-    QString timeFormat;
-    bool quoted = false;
-    for (const QChar c : longTime) {
-        if (c == u'\'')
-            quoted = !quoted;
-        if (quoted || c != u't')
-            timeFormat.append(c);
-    }
-    return locale.toString(value.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-           locale.toString(value.time(), timeFormat.simplified());
 }
 
 QString text(Dataset &ds, const QString &field)
@@ -452,7 +431,7 @@ void EventProcessor::applyEvent(int commsId, Effects &effects)
     const int actionValue = alarmSide ? almAction : resAction;
     const QString description =
         code == 999 ? formatText(loc::text("No Communication from account %s since %s"),
-                                 {account, dateAndTimeText(lastSignal)})
+                                 {account, store::dateTimeText(lastSignal)})
                     : BuildEventDescription(code, eventType, number, areaText, idText);
 
     if (actionValue == 2) {

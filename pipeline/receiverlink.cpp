@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHostAddress>
-#include <QLocale>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -65,30 +64,6 @@ std::optional<int> decimalNumber(const QString &text)
     bool ok = false;
     const int value = text.toInt(&ok, 10);
     return ok ? std::optional<int>(value) : std::nullopt;
-}
-
-// The locale's long time without its time-zone name: the log shows the
-// station's local clock time only.
-QString longTimeFormat(const QLocale &locale)
-{
-    const QString format = locale.timeFormat(QLocale::LongFormat);
-    QString out;
-    bool quoted = false;
-    for (const QChar c : format) {
-        if (c == u'\'')
-            quoted = !quoted;
-        if (!quoted && c == u't')
-            continue;
-        out += c;
-    }
-    return out.trimmed();
-}
-
-QString logDateTime(const QDateTime &at)
-{
-    const QLocale locale = QLocale::system();
-    return locale.toString(at.date(), QLocale::ShortFormat) + u' ' +
-           locale.toString(at.time(), longTimeFormat(locale));
 }
 
 } // namespace
@@ -506,7 +481,7 @@ void ReceiverLink::logLine(const QDateTime &at, const QString &text)
         return;
     QString error;
     const QString fileName = logFileName();
-    if (AppendLogLine(fileName, logDateTime(at) + u" -- "_s + text, &error)) {
+    if (AppendLogLine(fileName, store::dateTimeText(at) + u" -- "_s + text, &error)) {
         m_logFailing = false;
         return;
     }

@@ -1,10 +1,28 @@
 #include "store/clock.h"
 
+#include <QLocale>
+
 namespace store {
 
 namespace {
 const SystemClock s_systemClock;
 const Clock *s_clock = &s_systemClock;
+QString s_shortDateFormat = QStringLiteral("M/d/yyyy");
+
+// The locale's long time without its time-zone name: the station's own
+// clock time is all the operator needs.
+QString longTimeFormat(const QLocale &locale)
+{
+    QString out;
+    bool quoted = false;
+    for (const QChar c : locale.timeFormat(QLocale::LongFormat)) {
+        if (c == u'\'')
+            quoted = !quoted;
+        if (quoted || c != u't')
+            out += c;
+    }
+    return out.simplified();
+}
 } // namespace
 
 QDateTime SystemClock::now() const
@@ -27,6 +45,25 @@ void setClock(const Clock *clock)
 QDateTime now()
 {
     return s_clock->now();
+}
+
+QString shortDateFormat()
+{
+    return s_shortDateFormat;
+}
+
+void setShortDateFormat(const QString &format)
+{
+    s_shortDateFormat = format;
+}
+
+QString dateTimeText(const QDateTime &at)
+{
+    if (!at.isValid())
+        return {};
+    const QLocale system = QLocale::system();
+    return QLocale::c().toString(at.date(), s_shortDateFormat) + QLatin1Char(' ') +
+           system.toString(at.time(), longTimeFormat(system));
 }
 
 } // namespace store

@@ -388,7 +388,7 @@ void TestEventProcessor::eventRows_data()
         << QVariantMap{
                {u"Priority"_s, 2},
                {u"EventCode"_s, 999},
-               {u"EventDesc"_s, u"No Communication from account 1234 since 08/12/2026 09:10:00"_s}};
+               {u"EventDesc"_s, u"No Communication from account 1234 since 12/8/2026 09:10:00"_s}};
     QTest::newRow("restore prompted by a Very High rule is queued Low")
         << u"181234R13001005"_s << 1 << QVariantMap{{u"AlmPriority"_s, 1}, {u"ResAction"_s, 2}}
         << u"Pending"_s << QVariantMap{{u"Priority"_s, 4}, {u"EventType"_s, 3}, {u"Action"_s, 2}};
