@@ -3,10 +3,11 @@
 #include "localization/texts.h"
 #include "store/clock.h"
 #include "store/errors.h"
+#include "store/guarded.h"
 #include "store/messages.h"
 #include "store/tdmod.h"
 
-#include <QCoreApplication>
+#include <QMetaObject>
 
 namespace mail {
 
@@ -57,11 +58,24 @@ void MailDelivery::OnWM_NewEmailMsg(int outboxId, const CommSettings &settings)
         return;
     }
 
-    // Our place in the line is taken before other events get their turn, so
-    // e-mails go out in the order their rows were stored.
+    // Our place in the line is taken now, so e-mails go out in the order
+    // their rows were stored. The row is read once the events already
+    // waiting have had their turn: as a posted continuation rather than a
+    // nested loop, so that a modal box one of them opens (the log-on dialog,
+    // a connection-error box) cannot hold this e-mail, and every one queued
+    // behind it, until the operator answers the box.
     Delivery placeholder;
     placeholder.outboxId = outboxId;
     const auto self = m_waiting.insert(m_waiting.end(), std::move(placeholder));
+    QMetaObject::invokeMethod(
+        this,
+        [this, self, settings]() { store::guarded([&]() { compose(self, settings); }); },
+        Qt::QueuedConnection);
+}
+
+void MailDelivery::compose(std::list<Delivery>::iterator self, const CommSettings &settings)
+{
+    const int outboxId = self->outboxId;
     bool kept = false;
     struct Release
     {
@@ -75,8 +89,6 @@ void MailDelivery::OnWM_NewEmailMsg(int outboxId, const CommSettings &settings)
             d->startNext();
         }
     } release{this, self, kept};
-
-    QCoreApplication::processEvents();
 
     store::Query &qry = *m_dm.qryOutbox;
     qry.close();

@@ -53,6 +53,8 @@ private:
         SmtpJob job;
     };
 
+    // Reads the row and makes the e-mail of a place taken in the line.
+    void compose(std::list<Delivery>::iterator self, const CommSettings &settings);
     void startNext();
     void finished(int outboxId, int port, const SmtpResult &result);
     void recordStatus(int outboxId, int status);

@@ -88,12 +88,32 @@ QByteArray encodedWords(const QString &text, int nameLength)
     return out;
 }
 
+// One mailbox as a header shows it: the bare address, or the display name
+// (quoted, or as encoded words when it is not plain ASCII) and <address>.
+QByteArray headerMailbox(const QString &mailbox)
+{
+    const QString address = addressOf(mailbox);
+    QString name = mailbox.left(mailbox.lastIndexOf(QLatin1Char('<'))).trimmed();
+    if (address == mailbox.trimmed() || name.isEmpty())
+        return address.toLatin1();
+    if (name.size() >= 2 && name.startsWith(QLatin1Char('"')) && name.endsWith(QLatin1Char('"')))
+        name = name.mid(1, name.size() - 2);
+    name = withoutControls(name);
+    QByteArray shown;
+    if (isPlainAscii(name) && !name.contains(QLatin1String("=?"))) {
+        shown = '"' + name.toLatin1().replace('\\', "\\\\").replace('"', "\\\"") + '"';
+    } else {
+        shown = encodedWords(name, 0).replace("\r\n ", " ");
+    }
+    return shown + " <" + address.toLatin1() + '>';
+}
+
 QByteArray foldAddresses(const QStringList &addresses, int nameLength)
 {
     QByteArray out;
     int column = nameLength;
     for (qsizetype i = 0; i < addresses.size(); ++i) {
-        const QByteArray a = addresses[i].toLatin1();
+        const QByteArray a = headerMailbox(addresses[i]);
         if (i > 0) {
             out += ',';
             ++column;
@@ -133,6 +153,15 @@ MailMessage composeOutboxMessage(const QString &sender, const QString &recipient
     return m;
 }
 
+QString addressOf(const QString &mailbox)
+{
+    const QString text = mailbox.trimmed();
+    const qsizetype open = text.lastIndexOf(QLatin1Char('<'));
+    if (open < 0 || !text.endsWith(QLatin1Char('>')))
+        return text;
+    return text.mid(open + 1, text.size() - open - 2).trimmed();
+}
+
 bool isUsableAddress(const QString &address)
 {
     if (address.isEmpty())
@@ -147,12 +176,12 @@ bool isUsableAddress(const QString &address)
 
 QString messageProblem(const MailMessage &message)
 {
-    if (!isUsableAddress(message.sender))
+    if (!isUsableAddress(addressOf(message.sender)))
         return loc::text("The sender's address '%1' cannot be used").arg(message.sender);
     if (message.recipients.isEmpty())
         return loc::text("The e-mail has no recipient address");
     for (const QString &r : message.recipients) {
-        if (!isUsableAddress(r))
+        if (!isUsableAddress(addressOf(r)))
             return loc::text("The recipient address '%1' cannot be used").arg(r);
     }
     return {};
@@ -202,7 +231,7 @@ QByteArray toMime(const MailMessage &message, const QDateTime &date, const QStri
 {
     QByteArray m;
     m += "Date: " + date.toString(Qt::RFC2822Date).toLatin1() + "\r\n";
-    m += "From: " + message.sender.toLatin1() + "\r\n";
+    m += "From: " + headerMailbox(message.sender) + "\r\n";
     m += "To: " + foldAddresses(message.recipients, 4) + "\r\n";
     m += "Subject: " + encodeHeaderText(message.subject, 9) + "\r\n";
     m += "Message-ID: " + messageId.toLatin1() + "\r\n";
@@ -218,8 +247,9 @@ QString newMessageId(const QString &sender)
 {
     static const QRegularExpression hostName(
         QStringLiteral("^[A-Za-z0-9](?:[A-Za-z0-9.-]*[A-Za-z0-9])?$"));
-    QString domain = sender.section(QLatin1Char('@'), -1);
-    if (!sender.contains(QLatin1Char('@')) || !hostName.match(domain).hasMatch())
+    const QString address = addressOf(sender);
+    QString domain = address.section(QLatin1Char('@'), -1);
+    if (!address.contains(QLatin1Char('@')) || !hostName.match(domain).hasMatch())
         domain = QStringLiteral("localhost");
     return QLatin1Char('<') + QUuid::createUuid().toString(QUuid::WithoutBraces) +
            QLatin1Char('@') + domain + QLatin1Char('>');

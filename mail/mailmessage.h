@@ -24,6 +24,10 @@ MailMessage composeOutboxMessage(const QString &sender, const QString &recipient
                                  const QString &subject, const QString &siteDetails,
                                  const QString &message);
 
+// The address of a mailbox written "Display Name <address>"; any other text
+// as it stands, trimmed.
+QString addressOf(const QString &mailbox);
+
 // An address that can be handed to the server as it stands: not empty, and
 // no spaces, control characters or angle brackets that would break the
 // envelope commands or the headers.

@@ -159,12 +159,12 @@ SmtpResult SmtpClient::send(const SmtpJob &job)
     const QByteArray urlText = url.toString(QUrl::FullyEncoded).toLatin1();
     const QByteArray user = job.userName.toUtf8();
     const QByteArray password = job.password.toUtf8();
-    const QByteArray from = '<' + job.message.sender.toLatin1() + '>';
+    const QByteArray from = '<' + addressOf(job.message.sender).toLatin1() + '>';
     const QByteArray caFile = m_options.caFile.toLocal8Bit();
 
     Slist recipients;
     for (const QString &r : job.message.recipients)
-        append(recipients, '<' + r.toLatin1() + '>');
+        append(recipients, '<' + addressOf(r).toLatin1() + '>');
     Slist connectTo;
     if (!m_options.connectHost.isEmpty()) {
         // Any host and port: tests keep every connection on their own address.

@@ -103,6 +103,26 @@ public:
     QStringList errors;
 };
 
+// Posts an event that opens an error box right behind the first new-mail
+// event, so the box comes up while that e-mail is on its way.
+class BoxBehindFirstMail : public QObject
+{
+public:
+    explicit BoxBehindFirstMail(QObject *station) { station->installEventFilter(this); }
+    bool eventFilter(QObject *watched, QEvent *e) override
+    {
+        if (e->type() == store::NewMailEventType && !m_posted) {
+            m_posted = true;
+            QMetaObject::invokeMethod(
+                this, [] { store::messages().error(u"Please log on"_s); }, Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, e);
+    }
+
+private:
+    bool m_posted = false;
+};
+
 QStringList bodyLines(const QJsonObject &m)
 {
     static const QRegularExpression lineEnd(u"\r?\n"_s);
@@ -146,6 +166,7 @@ private slots:
     void incompleteSettings_data();
     void incompleteSettings();
     void oneAtATimeWhileConsoleRuns();
+    void boxOpenedByAnotherEventHoldsNoEmail();
     void closingStopsTransfer();
 
 private:
@@ -293,11 +314,16 @@ void TestMailDelivery::awkwardTextsArriveIntact()
     const QString subject = u"Acc No 0007 - Shop\r\nBcc: intruder@evil.example =?x?="_s;
     const QString message = QString(u"Zóna "_s).repeated(39);
     const QString site = u".;..dots;Tab\there ;=3D literal"_s;
-    const int id = st.queue(u"kh@site.example"_s, subject, site, message);
+    // Mailboxes written with a display name, as mail programs show them.
+    st.settings.EmailSender = u"Riasztó Központ <alerts@alarm.example>"_s;
+    const int id = st.queue(u"\"Key Holder\" <kh@site.example>"_s, subject, site, message);
     QTRY_COMPARE_WITH_TIMEOUT(st.recorded.size(), 1, 20000);
     QVERIFY2(st.status(id) == 1, qPrintable(st.errors.join(u'\n')));
 
     const QJsonObject m = server.messages().value(0);
+    QCOMPARE(m[u"mail_from"_s].toString(), kSender);
+    QCOMPARE(m[u"from"_s].toString(), u"Riasztó Központ <alerts@alarm.example>"_s);
+    QCOMPARE(m[u"to"_s].toString(), u"Key Holder <kh@site.example>"_s);
     QCOMPARE(strings(m[u"rcpt_tos"_s]), QStringList{u"kh@site.example"_s});
     QVERIFY(!strings(m[u"header_names"_s]).contains(u"Bcc"_s, Qt::CaseInsensitive));
     QCOMPARE(m[u"subject"_s].toString(), u"Acc No 0007 - Shop  Bcc: intruder@evil.example =?x?="_s);
@@ -475,6 +501,28 @@ void TestMailDelivery::oneAtATimeWhileConsoleRuns()
     QVERIFY2(ticksWhileBusy >= 40, qPrintable(QString::number(ticksWhileBusy)));
     QVERIFY2(longestGap < 1000, qPrintable(QString::number(longestGap)));
     qInfo("longest gap between timer ticks during delivery: %lld ms", longestGap);
+}
+
+void TestMailDelivery::boxOpenedByAnotherEventHoldsNoEmail()
+{
+    SmtpTestServer server;
+    QVERIFY2(server.start({u"plain"_s, {}, {}, kUser, kPassword}), qPrintable(server.error()));
+    MailStation st({{}, u"127.0.0.1"_s, server.port()}, u"localhost"_s);
+
+    // An event waiting behind the new-mail event opens a modal box (as the
+    // log-on request does) that nobody answers for a while.
+    bool deliveredWhileOpen = false;
+    QList<int> ids;
+    m_messages.whileOpen = [&](const QString &) {
+        ids << st.queueDefault();
+        deliveredWhileOpen = QTest::qWaitFor([&]() { return st.recorded.size() == 2; }, 20000);
+    };
+    BoxBehindFirstMail box(&st);
+    ids << st.queueDefault();
+    QTRY_VERIFY_WITH_TIMEOUT(deliveredWhileOpen, 30000);
+    for (int id : std::as_const(ids))
+        QCOMPARE(st.status(id), 1);
+    QCOMPARE(server.messages().size(), 2);
 }
 
 void TestMailDelivery::closingStopsTransfer()
