@@ -113,6 +113,8 @@ QLabel *AccountPages::valueBox(const QString &field, QWidget *parent)
     box->setBackgroundRole(QPalette::Base);
     box->setMinimumHeight(box->fontMetrics().height() + 4);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Customer data is shown as typed, never read as markup.
+    box->setTextFormat(Qt::PlainText);
     m_boxes.insert(field, box);
     return box;
 }
