@@ -218,10 +218,19 @@ QString EventProcessor::processWaiting()
             // Later rows wait too, so events keep their order.
             m_retryTimer->start(kBusyRetryMs);
             return {};
+        case Outcome::DiskFull:
+            m_retryTimer->start(kBusyRetryMs);
+            // Told once: alarms that wait unseen must not wait unknown.
+            if (std::exchange(m_fullReported, true))
+                return {};
+            return loc::text("Received alarm events are waiting: the store cannot be written "
+                             "(%1). They are processed as soon as there is space again.")
+                .arg(failure);
         case Outcome::GiveWay:
             m_retryTimer->start(kBusyHandlerRetryMs);
             return {};
         case Outcome::Done:
+            m_fullReported = false;
             failure = std::exchange(m_consoleFailure, QString());
             break;
         case Outcome::Failed:
@@ -286,8 +295,12 @@ EventProcessor::Outcome EventProcessor::processOne(int commsId, QString *failure
         // A store held by another program: the row stays waiting and is
         // processed when the store is free again. So does one that met a
         // full disk: marked failed, its alarm would never reach an operator.
-        if (e.isBusy() || e.isDiskFull())
+        if (e.isBusy())
             return Outcome::Busy;
+        if (e.isDiskFull()) {
+            *failure = e.message();
+            return Outcome::DiskFull;
+        }
         *failure = e.message();
     } catch (const store::EStoreError &e) {
         afterRollback(effects);

@@ -66,6 +66,7 @@ private:
     {
         Done,
         Failed,
+        DiskFull, // waits, like Busy, and the operator is told once
         Busy,
         GiveWay
     };
@@ -93,6 +94,7 @@ private:
     int m_handled = 0;          // rows processed or failed
     QSet<int> m_failedUnmarked; // failed rows whose failure mark could not be stored
     QString m_consoleFailure;   // a failure of the console follow-up of a committed event
+    bool m_fullReported = false; // the operator knows events wait for disk space
 };
 
 } // namespace pipeline

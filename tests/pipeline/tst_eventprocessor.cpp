@@ -304,6 +304,7 @@ private slots:
     void nonNumericFieldIsReportedAndNextProcessed();
     void nestedArrivalsWaitTheirTurn();
     void busyStoreLeavesEventsWaiting();
+    void fullStoreLeavesEventsWaitingAndSaysSo();
 
 private:
     FixedClock m_clock;
@@ -907,6 +908,37 @@ void TestEventProcessor::busyStoreLeavesEventsWaiting()
     QCOMPARE(st.processed(closing).toInt(), 1);
     QCOMPARE(st.processed(opening).toInt(), 1);
     QCOMPARE(st.messages.errors, QStringList());
+}
+
+void TestEventProcessor::fullStoreLeavesEventsWaitingAndSaysSo()
+{
+    Station st;
+    st.temp->setNotifyTarget(nullptr);
+    QList<int> ids;
+    for (int i = 0; i < 300; ++i)
+        ids << st.store(u"181234E60200000"_s); // test calls, logged to History
+    // The disk fills up: the store may not grow by a single page.
+    const int pages = value(st.dm(), u"PRAGMA page_count"_s).toInt();
+    st.dm().database().exec(u"PRAGMA max_page_count = %1"_s.arg(pages));
+
+    st.processor->OnWM_NewCommsData(ids.last());
+    QTRY_COMPARE_WITH_TIMEOUT(st.messages.errors.size(), 1, 10000);
+    const int done = count(st.dm(), u"History"_s);
+    QVERIFY(done < ids.size());
+    QCOMPARE(value(st.dm(), u"SELECT COUNT(*) FROM Comms WHERE Processed IS NULL"_s).toInt(),
+             ids.size() - done);
+    QVERIFY2(st.messages.errors.first().startsWith(u"Received alarm events are waiting"_s),
+             qPrintable(st.messages.errors.first()));
+    // Retried meanwhile, without another box.
+    QTest::qWait(2500);
+    QCOMPARE(st.messages.errors.size(), 1);
+
+    // Space again: every waiting event is processed once, in order.
+    st.dm().database().exec(u"PRAGMA max_page_count = 1000000"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(count(st.dm(), u"History"_s), int(ids.size()), 10000);
+    QCOMPARE(value(st.dm(), u"SELECT COUNT(*) FROM Comms WHERE Processed = 1"_s).toInt(),
+             int(ids.size()));
+    QCOMPARE(st.messages.errors.size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestEventProcessor)

@@ -459,7 +459,7 @@ void TestHistoryFrm::screenshot()
     QVERIFY(qAbs(used - m_viewer->DBGrid1->viewport()->width()) <= 1);
     const QImage image = m_viewer->grab().toImage();
     QVERIFY(!image.isNull());
-    const QString folder = qEnvironmentVariable("QUORVEL_ARTIFACTS");
+    const QString folder = qEnvironmentVariable("QUORVEL_SCREENSHOT_DIR");
     if (!folder.isEmpty())
         QVERIFY(image.save(QDir(folder).filePath(QStringLiteral("history-viewer.png"))));
 }

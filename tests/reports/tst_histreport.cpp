@@ -153,7 +153,7 @@ QString TestHistReport::exportReport(const QString &accountNo, const QString &na
     QString error;
     if (!report.exportPdf(path, &error))
         qWarning("%s", qPrintable(error));
-    const QString artifacts = qEnvironmentVariable("QUORVEL_ARTIFACTS");
+    const QString artifacts = qEnvironmentVariable("QUORVEL_SCREENSHOT_DIR");
     if (!artifacts.isEmpty()) {
         QFile::remove(QDir(artifacts).filePath(fileName));
         QFile::copy(path, QDir(artifacts).filePath(fileName));
