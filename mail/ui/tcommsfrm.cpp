@@ -59,6 +59,12 @@ TCommsFrm::TCommsFrm(store::TDMod &dm, const QString &dateTimeFormat, QWidget *p
                                QStringLiteral("tbCommsView"), this);
     m_comms->open();
     m_model = new DatasetGridModel(*m_comms, commsColumns(), dateTimeFormat, this);
+    // A busy line stores many rows a second; the viewer re-reads its rows
+    // at most a few times a second, so watching it never slows intake.
+    m_refreshTimer = new QTimer(this);
+    m_refreshTimer->setSingleShot(true);
+    m_refreshTimer->setInterval(200);
+    connect(m_refreshTimer, &QTimer::timeout, this, &TCommsFrm::showStoredRows);
     connect(dm.tbComms, &store::Dataset::dataChanged, this, &TCommsFrm::rowsStored);
 
     DBGrid1 = new QTableView(this);
@@ -76,6 +82,12 @@ TCommsFrm::TCommsFrm(store::TDMod &dm, const QString &dateTimeFormat, QWidget *p
 }
 
 void TCommsFrm::rowsStored()
+{
+    if (!m_refreshTimer->isActive())
+        m_refreshTimer->start();
+}
+
+void TCommsFrm::showStoredRows()
 {
     QScrollBar *bar = DBGrid1->verticalScrollBar();
     const bool atEnd = bar->value() == bar->maximum();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 class QTableView;
@@ -37,9 +38,11 @@ private:
     TCommsFrm(store::TDMod &dm, const QString &dateTimeFormat, QWidget *parent);
     void retranslateUi();
     void rowsStored();
+    void showStoredRows();
 
     store::Table *m_comms;
     DatasetGridModel *m_model;
+    QTimer *m_refreshTimer;
     static QPointer<TCommsFrm> s_instance;
 };
 
