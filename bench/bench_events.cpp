@@ -4,7 +4,7 @@
 // pipelined. Reports the rate from the first frame sent to the last event
 // committed, and the simulator's ACK latency.
 //
-//   QUORVEL_BUILD_DIR=build build/bench/bench_events [frames] [accounts]
+//   QUORVEL_BUILD_DIR=build build/bench/bench_events [frames] [accounts] [waiting|pipelined]
 #include "pipeline/eventcatalogue.h"
 #include "store/tdmod.h"
 #include "support/monitorprocess.h"
@@ -60,12 +60,19 @@ void run(int frames, int accounts, bool pipelined)
     sim.start(QStringLiteral(QUORVEL_RXSIM_EXE), args);
     sim.waitForFinished(-1);
     const double sentSeconds = t.nsecsElapsed() / 1e9;
+    const QString summary = QString::fromLocal8Bit(sim.readAll());
+    if (sim.exitCode() != 0) {
+        std::printf("%s: the simulator stopped early (exit %d):\n%s\n--- monitor output:\n%s\n",
+                    pipelined ? "pipelined" : "waiting for each ACK", sim.exitCode(),
+                    qPrintable(summary), monitor.output().right(4000).constData());
+        monitor.terminate();
+        return;
+    }
     // The last event is done when no stored row waits for processing.
     while (monitor.scalar(QStringLiteral("SELECT COUNT(*) FROM Comms WHERE Processed IS NULL")).toInt() > 0 ||
            monitor.scalar(QStringLiteral("SELECT COUNT(*) FROM Comms")).toInt() < frames)
         QThread::msleep(5);
     const double seconds = t.nsecsElapsed() / 1e9;
-    const QString summary = QString::fromLocal8Bit(sim.readAll());
     QString latency;
     for (const QString &line : summary.split(QLatin1Char('\n'))) {
         if (line.contains(QLatin1String("p50")) || line.contains(QLatin1String("acknowledged")))
@@ -88,7 +95,10 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const int frames = argc > 1 ? QByteArray(argv[1]).toInt() : 10000;
     const int accounts = argc > 2 ? QByteArray(argv[2]).toInt() : 500;
-    run(frames, accounts, false);
-    run(frames, accounts, true);
+    const QByteArray only = argc > 3 ? QByteArray(argv[3]) : QByteArray();
+    if (only != "pipelined")
+        run(frames, accounts, false);
+    if (only != "waiting")
+        run(frames, accounts, true);
     return 0;
 }

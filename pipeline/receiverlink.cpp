@@ -272,8 +272,10 @@ void ReceiverLink::processQueue()
     m_handling = true;
     for (;;) {
         readWaitingBytes();
-        if (m_queue.empty())
+        if (m_queue.empty() && !pollConnections())
             break;
+        if (m_queue.empty())
+            continue;
         if (mustGiveWay(m_queue.front())) {
             m_giveWayTimer->start();
             break;
@@ -300,6 +302,23 @@ bool ReceiverLink::mustGiveWay(const QueuedFrame &queued) const
     const store::Dataset::State comms = m_dm.tbComms->state();
     return m_dm.database().inTransaction() || comms == store::Dataset::State::Insert ||
            comms == store::Dataset::State::Edit;
+}
+
+bool ReceiverLink::pollConnections()
+{
+    // A socket whose read buffer once filled up may announce nothing more
+    // while the peer's bytes wait in the network buffers: a receiver that
+    // sent a burst and now waits for its ACKs would wait for ever. So the
+    // queue, once empty, asks every connection directly.
+    const QList<QTcpSocket *> sockets = m_connections.keys();
+    bool waiting = false;
+    for (QTcpSocket *socket : sockets) {
+        if (!m_connections.contains(socket) || socket->state() != QAbstractSocket::ConnectedState)
+            continue;
+        socket->waitForReadyRead(0);
+        waiting = waiting || socket->bytesAvailable() > 0;
+    }
+    return waiting || !m_queue.empty();
 }
 
 void ReceiverLink::readWaitingBytes()
@@ -508,6 +527,9 @@ void ReceiverLink::markReceiverOnline()
 
 void ReceiverLink::TickTmrTimer()
 {
+    // Once a second, whatever waits unannounced on a connection is taken.
+    if (!m_handling && !m_connections.isEmpty())
+        processQueue();
     if (m_watchdog <= 0)
         return;
     if (--m_watchdog > 0)

@@ -108,6 +108,8 @@ private:
     void cutFrames(QTcpSocket *socket, Connection &connection, const QByteArray &bytes);
     void processQueue();
     void readWaitingBytes();
+    // Reads what the connections hold now; true when there is something to handle.
+    bool pollConnections();
     bool mustGiveWay(const QueuedFrame &queued) const;
     void handleFrame(const QueuedFrame &queued);
     bool storeCommsRow(int rxNo, int lineNo, int protocol, const QString &data, const QDateTime &at,

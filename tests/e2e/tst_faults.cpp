@@ -218,6 +218,7 @@ private slots:
     void killedAndRestarted();
     void receiverDropsMidFrame();
     void tenConnectionsAtOnce();
+    void burstSentWithoutWaiting();
     void garbageOnTheLine_data();
     void garbageOnTheLine();
     void diskFull();
@@ -367,6 +368,36 @@ void TestFaults::tenConnectionsAtOnce()
     }
     checkOutcome(monitor, "ten connections at once", all, acknowledged, 0);
     QCOMPARE(monitor.scalar(QStringLiteral("SELECT COUNT(*) FROM Comms")).toInt(), int(all.size()));
+    QVERIFY(monitor.terminate());
+}
+
+void TestFaults::burstSentWithoutWaiting()
+{
+    // Far more than a socket's read buffer holds, sent at once; then the
+    // receiver only waits. Every frame must still be taken and answered.
+    MonitorProcess monitor;
+    QVERIFY2(monitor.start(), monitor.output().constData());
+    const QList<QByteArray> frames = eventFrames(6000, 1);
+    QVERIFY(monitor.registerAccounts(int(frames.size())));
+    {
+        // Every call is put in front of an operator: the heaviest processing.
+        QSqlQuery q(monitor.openStore());
+        QVERIFY(q.exec(QStringLiteral(
+            "INSERT INTO Actions (AccountNo, ActionID, EventCode, IDType, AlmPriority, AlmAction, "
+            "ResAction) SELECT AccountNo, rowid, 602, 0, 3, 2, 2 FROM Accounts")));
+    }
+    rxsim::SimulatorOptions options = simulatorOptions(monitor);
+    options.pipelined = true;
+    options.ackTimeoutMs = 10000;
+    rxsim::RxSimulator sim(options, frames);
+    sim.start();
+    QTRY_VERIFY_WITH_TIMEOUT(sim.isFinished(), 180000);
+    QVERIFY2(sim.summary().allAcknowledged(), qPrintable(sim.summaryLines().join(u'\n')));
+    QVERIFY(monitor.waitForProcessing(int(frames.size()), 120000));
+    QCOMPARE(monitor.scalar(QStringLiteral("SELECT COUNT(*) FROM Pending")).toInt(),
+             int(frames.size()));
+    QCOMPARE(monitor.scalar(QStringLiteral("SELECT COUNT(*) FROM Comms")).toInt(),
+             int(frames.size()));
     QVERIFY(monitor.terminate());
 }
 
