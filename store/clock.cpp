@@ -47,11 +47,6 @@ QDateTime now()
     return s_clock->now();
 }
 
-QString shortDateFormat()
-{
-    return s_shortDateFormat;
-}
-
 void setShortDateFormat(const QString &format)
 {
     s_shortDateFormat = format;

@@ -25,9 +25,8 @@ void setClock(const Clock *clock);
 // Shorthand for clock().now().
 QDateTime now();
 
-// The program-wide short date format (Qt's letters), set by the interface
-// language: "M/d/yyyy" unless the console chooses another.
-QString shortDateFormat();
+// Sets the program-wide short date format (Qt's letters), chosen by the
+// interface language; "M/d/yyyy" until the console sets another.
 void setShortDateFormat(const QString &format);
 // A moment as logs and event texts show it: the short date, a space and the
 // system locale's long time without its zone name.
