@@ -20,13 +20,7 @@ namespace {
 void registerAccounts(const QString &programFolder, int accounts)
 {
     store::TDMod dm(programFolder);
-    dm.setDefaultActionsSource([]() {
-        QList<store::DefaultAction> rows;
-        for (const pipeline::TEventCodes &e : pipeline::EventCatalogue())
-            rows.append({e.Code, e.Text, e.EventKind, e.DefaultPriority, e.DefaultAlmAction,
-                         e.DefaultResAction});
-        return rows;
-    });
+    dm.setDefaultActionsSource(pipeline::CatalogueDefaultActions);
     dm.PrepareAlias();
     if (!dm.OpenStore())
         qFatal("cannot create the store");

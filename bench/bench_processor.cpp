@@ -21,13 +21,7 @@ int main(int argc, char *argv[])
     const int accounts = argc > 2 ? QByteArray(argv[2]).toInt() : 500;
     QTemporaryDir dir;
     store::TDMod dm(dir.path());
-    dm.setDefaultActionsSource([]() {
-        QList<store::DefaultAction> rows;
-        for (const pipeline::TEventCodes &e : pipeline::EventCatalogue())
-            rows.append({e.Code, e.Text, e.EventKind, e.DefaultPriority, e.DefaultAlmAction,
-                         e.DefaultResAction});
-        return rows;
-    });
+    dm.setDefaultActionsSource(pipeline::CatalogueDefaultActions);
     dm.PrepareAlias();
     if (!dm.OpenStore())
         return 1;

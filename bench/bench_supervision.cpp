@@ -110,13 +110,7 @@ int main(int argc, char *argv[])
     dm.PrepareAlias();
     if (!dm.OpenStore())
         return 1;
-    dm.setDefaultActionsSource([] {
-        QList<DefaultAction> rows;
-        for (const pipeline::TEventCodes &e : pipeline::EventCatalogue())
-            rows.append({e.Code, e.Text, e.EventKind, e.DefaultPriority, e.DefaultAlmAction,
-                         e.DefaultResAction});
-        return rows;
-    });
+    dm.setDefaultActionsSource(pipeline::CatalogueDefaultActions);
 
     QElapsedTimer t;
     t.start();

@@ -287,13 +287,7 @@ void TMainFrm::FormCreate()
     // again. The watchdog is armed at 99 seconds and the one-second tick runs.
     m_link->start();
     // A new account's event handling starts from the catalogue's defaults.
-    m_dm.setDefaultActionsSource([]() {
-        QList<store::DefaultAction> rows;
-        for (const pipeline::TEventCodes &e : pipeline::EventCatalogue())
-            rows.append({e.Code, e.Text, e.EventKind, e.DefaultPriority, e.DefaultAlmAction,
-                         e.DefaultResAction});
-        return rows;
-    });
+    m_dm.setDefaultActionsSource(pipeline::CatalogueDefaultActions);
     m_dm.OpenStore(); // reports its own failure; the start-up goes on
     m_viewHooks << connect(m_dm.tbPending, &store::Dataset::dataChanged, this,
                            [this]() { guarded([this]() { UpdateQueueControls(); }); });

@@ -267,6 +267,15 @@ const EventCatalogueTable &EventCatalogue()
     return catalogueStorage();
 }
 
+QList<store::DefaultAction> CatalogueDefaultActions()
+{
+    QList<store::DefaultAction> rows;
+    for (const TEventCodes &e : EventCatalogue())
+        rows.append({e.Code, e.Text, e.EventKind, e.DefaultPriority, e.DefaultAlmAction,
+                     e.DefaultResAction});
+    return rows;
+}
+
 void RetranslateEventCatalogue()
 {
     EventCatalogueTable &table = catalogueStorage();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/recordrules.h"
+
 #include <QChar>
 #include <QDateTime>
 #include <QString>
@@ -93,6 +95,10 @@ using EventCatalogueTable = std::array<TEventCodes, EventCatalogueSize>;
 // The catalogue, ascending by Code. Built with its translated texts on first
 // use; the reference stays valid for the life of the program.
 const EventCatalogueTable &EventCatalogue();
+
+// A new account's event handling: one rule per catalogue entry, with its
+// defaults and its text in the current language.
+QList<store::DefaultAction> CatalogueDefaultActions();
 
 // Gives the catalogue its texts again in the current language (after a
 // language switch). Codes and defaults do not change.

@@ -19,16 +19,6 @@ namespace {
 const QString kAccountMessage =
     QStringLiteral("Customer account already exists. Please use a different \r\naccount number.");
 
-// The catalogue's defaults, as the program hands them to the data module.
-QList<DefaultAction> catalogueDefaults()
-{
-    QList<DefaultAction> rows;
-    for (const pipeline::TEventCodes &e : pipeline::EventCatalogue())
-        rows.append({e.Code, e.Text, e.EventKind, e.DefaultPriority, e.DefaultAlmAction,
-                     e.DefaultResAction});
-    return rows;
-}
-
 class RecordingHooks : public ConsoleHooks
 {
 public:
@@ -76,7 +66,7 @@ void addPending(TDMod &dm, int priority, const QString &account, int minute)
 class RulesStore : public TempStore
 {
 public:
-    RulesStore() { dm().setDefaultActionsSource(catalogueDefaults); }
+    RulesStore() { dm().setDefaultActionsSource(pipeline::CatalogueDefaultActions); }
 };
 
 } // namespace
@@ -200,7 +190,7 @@ void TestRecordRules::newAccountRowsAreAllOrNone()
     RulesStore s;
     // The last rule cannot be stored: everything made before it goes too.
     s->setDefaultActionsSource([] {
-        QList<DefaultAction> rows = catalogueDefaults();
+        QList<DefaultAction> rows = pipeline::CatalogueDefaultActions();
         rows.last().eventCode = 70000;
         return rows;
     });
