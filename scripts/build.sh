@@ -9,8 +9,13 @@ sanitize="${QUORVEL_SANITIZE:-0}"
 werror="${QUORVEL_WERROR:-OFF}"
 build_type="${BUILD_TYPE:-RelWithDebInfo}"
 bench="${QUORVEL_BENCH:-ON}"
+# Reuse object files across build folders and checkouts when ccache is there.
+launcher=()
+if command -v ccache >/dev/null 2>&1; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
 
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE="$build_type" \
     -DQUORVEL_SANITIZE="$([ "$sanitize" = 1 ] && echo ON || echo OFF)" \
-    -DQUORVEL_WERROR="$werror" -DQUORVEL_BUILD_BENCH="$bench" >/dev/null
+    -DQUORVEL_WERROR="$werror" -DQUORVEL_BUILD_BENCH="$bench" "${launcher[@]}" >/dev/null
 cmake --build "$build_dir" --parallel "$(nproc)"
