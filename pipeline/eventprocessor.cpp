@@ -11,6 +11,7 @@
 
 #include <QPointer>
 #include <QScopeGuard>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QElapsedTimer>
 #include <QTimer>
@@ -98,6 +99,14 @@ void runQuery(Query &q, std::initializer_list<std::pair<const char *, QVariant>>
 
 } // namespace
 
+// An event message that cannot be decoded: the one failure that trying again
+// cannot mend.
+class DecodeFailure : public store::EStoreError
+{
+public:
+    using EStoreError::EStoreError;
+};
+
 // What a committed event still asks of the console and the speaker.
 struct EventProcessor::Effects
 {
@@ -105,6 +114,42 @@ struct EventProcessor::Effects
     bool prompt = false;
     int soundPriority = 0;
     QList<Table *> touched; // cursors that posted rows of this event
+    QString account;
+    bool mailQueued = false;
+    QString mailFailure; // the Outbox row could not be written
+};
+
+// The savepoint around an event's e-mail, its statements prepared once.
+struct EventProcessor::MailSavepoint
+{
+    QSqlQuery begin, release, rollback;
+    bool prepared = false;
+
+    void prepare(store::Database &db)
+    {
+        if (prepared)
+            return;
+        const QSqlDatabase c = db.connection();
+        begin = QSqlQuery(c);
+        release = QSqlQuery(c);
+        rollback = QSqlQuery(c);
+        for (auto [q, text] : {std::pair{&begin, "SAVEPOINT EventMail"},
+                               std::pair{&release, "RELEASE EventMail"},
+                               std::pair{&rollback, "ROLLBACK TO EventMail"}}) {
+            if (!q->prepare(QString::fromLatin1(text)))
+                store::Database::throwError(q->lastError());
+        }
+        prepared = true;
+    }
+    void run(QSqlQuery &q)
+    {
+        if (!q.exec()) {
+            // Prepared afresh next time, in case the connection was reopened.
+            prepared = false;
+            store::Database::throwError(q.lastError());
+        }
+        q.finish();
+    }
 };
 
 EventProcessor::EventProcessor(store::TDMod &dm, QObject *parent)
@@ -219,18 +264,28 @@ QString EventProcessor::processWaiting()
             m_retryTimer->start(kBusyRetryMs);
             return {};
         case Outcome::DiskFull:
-            m_retryTimer->start(kBusyRetryMs);
+            m_retryTimer->start(nextRetryMs());
             // Told once: alarms that wait unseen must not wait unknown.
             if (std::exchange(m_fullReported, true))
                 return {};
             return loc::text("Received alarm events are waiting: the store cannot be written "
                              "(%1). They are processed as soon as there is space again.")
                 .arg(failure);
+        case Outcome::Waiting:
+            // Later rows wait too, so that an account's events keep their order.
+            m_retryTimer->start(nextRetryMs());
+            if (std::exchange(m_waitReported, true) || failure.isEmpty())
+                return {};
+            return loc::text("Received alarm events are waiting: an event could not be "
+                             "processed (%1). It is tried again until it succeeds.")
+                .arg(failure);
         case Outcome::GiveWay:
             m_retryTimer->start(kBusyHandlerRetryMs);
             return {};
         case Outcome::Done:
             m_fullReported = false;
+            m_waitReported = false;
+            m_retryMs = 0;
             failure = std::exchange(m_consoleFailure, QString());
             break;
         case Outcome::Failed:
@@ -290,18 +345,19 @@ EventProcessor::Outcome EventProcessor::processOne(int commsId, QString *failure
         });
         scope.commit();
         return Outcome::Done;
+    } catch (const DecodeFailure &e) {
+        afterRollback(effects);
+        *failure = e.message();
+        markFailed(commsId);
+        return Outcome::Failed;
     } catch (const store::EEngineError &e) {
         afterRollback(effects);
         // A store held by another program: the row stays waiting and is
-        // processed when the store is free again. So does one that met a
-        // full disk: marked failed, its alarm would never reach an operator.
+        // processed when the store is free again.
         if (e.isBusy())
             return Outcome::Busy;
-        if (e.isDiskFull()) {
-            *failure = e.message();
-            return Outcome::DiskFull;
-        }
         *failure = e.message();
+        return e.isDiskFull() ? Outcome::DiskFull : Outcome::Waiting;
     } catch (const store::EStoreError &e) {
         afterRollback(effects);
         *failure = e.message();
@@ -313,8 +369,8 @@ EventProcessor::Outcome EventProcessor::processOne(int commsId, QString *failure
         afterRollback(effects);
         *failure = QString::fromLocal8Bit(e.what());
     }
-    markFailed(commsId);
-    return Outcome::Failed;
+    // Marked failed, the alarm would never reach an operator: it waits.
+    return Outcome::Waiting;
 }
 
 void EventProcessor::applyEvent(int commsId, Effects &effects)
@@ -339,7 +395,7 @@ void EventProcessor::applyEvent(int commsId, Effects &effects)
     EventMessageError decodeError;
     const std::optional<EventMessage> message = DecodeEventMessage(data, &decodeError);
     if (!message)
-        throw store::EStoreError(decodeError.text);
+        throw DecodeFailure(decodeError.text);
     const QString &account = message->account;
     const int code = message->code;
     const int group = message->group;
@@ -504,19 +560,60 @@ void EventProcessor::applyEvent(int commsId, Effects &effects)
     if (!telNo.isEmpty())
         site << loc::text("Site Tel No: ") + telNo;
 
-    Table &o = *dm.tbOutbox;
-    effects.touched << &o;
-    o.insert();
-    set(o, QStringLiteral("MsgDateTime"), store::now());
-    set(o, QStringLiteral("Recipients"), recipients);
-    set(o, QStringLiteral("Subject"),
-        formatText(loc::text("Acc No %s - %s"),
-                   {text(acc, QStringLiteral("AccountNo")), text(acc, QStringLiteral("Name"))}));
-    set(o, QStringLiteral("SiteDetails"), site.join(QLatin1Char(';')));
-    set(o, QStringLiteral("Message"),
-        BuildEventDescription(code, eventType, number, areaText, idText));
-    set(o, QStringLiteral("Status"), 0);
-    o.post();
+    effects.account = account;
+    queueMail(effects, [&] {
+        Table &o = *dm.tbOutbox;
+        o.insert();
+        set(o, QStringLiteral("MsgDateTime"), store::now());
+        set(o, QStringLiteral("Recipients"), recipients);
+        set(o, QStringLiteral("Subject"),
+            formatText(loc::text("Acc No %s - %s"),
+                       {text(acc, QStringLiteral("AccountNo")), text(acc, QStringLiteral("Name"))}));
+        set(o, QStringLiteral("SiteDetails"), site.join(QLatin1Char(';')));
+        set(o, QStringLiteral("Message"),
+            BuildEventDescription(code, eventType, number, areaText, idText));
+        set(o, QStringLiteral("Status"), 0);
+        o.post();
+    });
+}
+
+void EventProcessor::queueMail(Effects &effects, const std::function<void()> &insert)
+{
+    // Written under a savepoint: an Outbox row that cannot be written is
+    // undone alone, and the alarm's own rows still commit.
+    store::Database &db = m_dm.database();
+    if (!m_mailSavepoint)
+        m_mailSavepoint = std::make_unique<MailSavepoint>();
+    MailSavepoint &sp = *m_mailSavepoint;
+    sp.prepare(db);
+    sp.run(sp.begin);
+    Table &o = *m_dm.tbOutbox;
+    QString failure;
+    try {
+        insert();
+        sp.run(sp.release);
+        effects.touched << &o;
+        effects.mailQueued = true;
+        return;
+    } catch (const store::EEngineError &e) {
+        // Waiting keeps the e-mail too: a busy store or a full disk passes.
+        if (e.isBusy() || e.isDiskFull()) {
+            effects.touched << &o;
+            throw;
+        }
+        failure = e.message();
+    } catch (const store::EStoreError &e) {
+        failure = e.message();
+    }
+    try {
+        o.cancel();
+    } catch (const std::exception &) {
+    }
+    // When the engine has undone the whole unit of work, this throws, and the
+    // event waits as a whole.
+    sp.run(sp.rollback);
+    sp.run(sp.release);
+    effects.mailFailure = failure;
 }
 
 void EventProcessor::markFailed(int commsId)
@@ -550,16 +647,31 @@ void EventProcessor::afterRollback(const Effects &effects)
     }
 }
 
+int EventProcessor::nextRetryMs()
+{
+    m_retryMs = m_retryMs <= 0 ? kBusyRetryMs : qMin(m_retryMs * 2, kMaxRetryMs);
+    return m_retryMs;
+}
+
 QString EventProcessor::afterCommit(const Effects &effects)
 {
     QString failure;
+    if (effects.mailQueued)
+        m_mailReported = false;
+    // Told once until an e-mail is queued again, so a refusing Outbox does
+    // not pile up a box per alarm.
+    if (!effects.mailFailure.isEmpty() && !std::exchange(m_mailReported, true)) {
+        failure = loc::text("The alarm of account %1 was stored, but its e-mail to the key "
+                            "holders could not be queued: %2")
+                      .arg(effects.account, effects.mailFailure);
+    }
     if (effects.accountChanged) {
         // The console's lights follow the account of the shown event.
         try {
             m_dm.qryAccounts->close();
             m_dm.qryAccounts->open();
         } catch (const store::EStoreError &e) {
-            failure = e.message();
+            failure = failure.isEmpty() ? e.message() : failure + QLatin1Char('\n') + e.message();
         }
     }
     if (effects.prompt)

@@ -4,6 +4,9 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
+#include <memory>
+
 class QTimer;
 
 namespace store {
@@ -22,6 +25,11 @@ namespace pipeline {
 // acknowledged event is processed exactly once, also across a crash. Events
 // run one at a time in Comms ID order; arrivals while one runs (a wait or a
 // box dispatching events) are taken up after it.
+//
+// Only a row that cannot be decoded is marked failed. Any other failure leaves
+// the row waiting: it is tried again with a growing pause, and the operator is
+// told once. The e-mail never takes its alarm with it: an Outbox row that
+// cannot be written is reported, and the rest of the event commits.
 class EventProcessor : public QObject
 {
     Q_OBJECT
@@ -32,6 +40,8 @@ public:
     // per try, then a new try after kBusyRetryMs.
     static constexpr int kLockAttempts = 11;
     static constexpr int kBusyRetryMs = 1000;
+    // A failing event is tried again after kBusyRetryMs, doubling up to this.
+    static constexpr int kMaxRetryMs = 10000;
     // Longest run of events processed before intake gets its turn.
     static constexpr int kSliceMs = 50;
 
@@ -65,12 +75,14 @@ private:
     enum class Outcome
     {
         Done,
-        Failed,
+        Failed,   // cannot be decoded: marked, never tried again
         DiskFull, // waits, like Busy, and the operator is told once
+        Waiting,  // any other failure: waits, retried with a back-off, told once
         Busy,
         GiveWay
     };
     struct Effects;
+    struct MailSavepoint;
 
     void run();
     // Processes waiting rows up to m_upTo; returns the first failure's text.
@@ -83,6 +95,8 @@ private:
     void afterRollback(const Effects &effects);
     QString afterCommit(const Effects &effects);
     void startAlarmSound(int priority);
+    void queueMail(Effects &effects, const std::function<void()> &insert);
+    int nextRetryMs();
 
     store::TDMod &m_dm;
     QTimer *m_almTimer;
@@ -95,6 +109,10 @@ private:
     QSet<int> m_failedUnmarked; // failed rows whose failure mark could not be stored
     QString m_consoleFailure;   // a failure of the console follow-up of a committed event
     bool m_fullReported = false; // the operator knows events wait for disk space
+    bool m_waitReported = false; // the operator knows an event waits after a failure
+    bool m_mailReported = false; // the operator knows an e-mail could not be queued
+    std::unique_ptr<MailSavepoint> m_mailSavepoint;
+    int m_retryMs = 0;           // pause before the next try of a waiting event
 };
 
 } // namespace pipeline

@@ -222,6 +222,7 @@ private slots:
     void garbageOnTheLine_data();
     void garbageOnTheLine();
     void diskFull();
+    void outboxRefusesDuringStream();
 };
 
 void TestFaults::storeLockedDuringStream()
@@ -522,6 +523,45 @@ void TestFaults::diskFull()
     QVERIFY2(sim.summary().allAcknowledged(), qPrintable(sim.summaryLines().join(u'\n')));
     QVERIFY(acknowledgedCount(sim) > ackedWhileFull);
     checkOutcome(monitor, "disk full, then space freed", frames, acknowledgedFrames(sim), 0);
+    QVERIFY(monitor.terminate());
+}
+
+void TestFaults::outboxRefusesDuringStream()
+{
+    // Every call is mailed to a key holder; part way through the stream the
+    // Outbox stops taking rows. The e-mails fail, the alarms do not.
+    MonitorProcess monitor;
+    QVERIFY2(monitor.start(), monitor.output().constData());
+    const QList<QByteArray> frames = eventFrames(300, 1);
+    QVERIFY(monitor.registerAccounts(int(frames.size())));
+    {
+        QSqlQuery q(monitor.openStore());
+        QVERIFY(q.exec(QStringLiteral(
+            "INSERT INTO Actions (AccountNo, ActionID, EventCode, IDType, AlmPriority, AlmAction, "
+            "ResAction, AlmEmail) SELECT AccountNo, rowid, 602, 0, 3, 1, 1, 1 FROM Accounts")));
+        QVERIFY(q.exec(QStringLiteral(
+            "UPDATE Accounts SET KH1Email = 'keyholder@example.com', KH1UseEmail = 1")));
+    }
+    rxsim::SimulatorOptions options = simulatorOptions(monitor);
+    options.rate = 100;
+    rxsim::RxSimulator sim(options, frames);
+    sim.start();
+    QTRY_VERIFY_WITH_TIMEOUT(monitor.scalar(QStringLiteral("SELECT COUNT(*) FROM Outbox")).toInt() >= 30,
+                             20000);
+    {
+        QSqlQuery q(monitor.openStore());
+        QVERIFY2(q.exec(QStringLiteral("CREATE TRIGGER OutboxRefused BEFORE INSERT ON Outbox "
+                                       "BEGIN SELECT RAISE(ABORT, 'Outbox refused'); END")),
+                 qPrintable(q.lastError().text()));
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(sim.isFinished(), 60000);
+    QVERIFY2(sim.summary().allAcknowledged(), qPrintable(sim.summaryLines().join(u'\n')));
+    // Every acknowledged alarm is in History (its rule logs it), processed once.
+    checkOutcome(monitor, "Outbox refuses inserts", frames, acknowledgedFrames(sim), 0);
+    const int mailed = monitor.scalar(QStringLiteral("SELECT COUNT(*) FROM Outbox")).toInt();
+    qInfo("Outbox refused: %d of %d e-mails queued before it", mailed, int(frames.size()));
+    QVERIFY(mailed < frames.size());
+    QVERIFY(monitor.isRunning());
     QVERIFY(monitor.terminate());
 }
 

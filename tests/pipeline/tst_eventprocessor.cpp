@@ -4,6 +4,7 @@
 #include "pipeline/eventprocessor.h"
 #include "store/clock.h"
 #include "store/database.h"
+#include "store/errors.h"
 #include "store/events.h"
 #include "store/tdmod.h"
 #include "support/recordingmessages.h"
@@ -299,7 +300,8 @@ private slots:
 
     void operatorEditOfAccountSurvives();
     void backlogProcessedOnceInOrderAfterRestart();
-    void failedEventLeavesNothingHalfDone();
+    void failedEvent_data();
+    void failedEvent();
     void nonNumericFieldIsReportedAndNextProcessed_data();
     void nonNumericFieldIsReportedAndNextProcessed();
     void nestedArrivalsWaitTheirTurn();
@@ -785,41 +787,103 @@ void TestEventProcessor::backlogProcessedOnceInOrderAfterRestart()
     QCOMPARE(st.messages.errors, QStringList());
 }
 
-void TestEventProcessor::failedEventLeavesNothingHalfDone()
+void TestEventProcessor::failedEvent_data()
 {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("data");
+    QTest::addColumn<int>("processed"); // the mark right after the failure; 0 waiting
+    QTest::addColumn<QString>("stored");     // rows of the event right after it
+    QTest::addColumn<QString>("shown");      // what the operator reads
+    QTest::addColumn<bool>("triedAgain");
+
+    // The e-mail cannot take its alarm with it: the alarm is queued and sounds.
+    QTest::newRow("refused Outbox")
+        << u"outbox"_s << u"181234E13001005"_s << 1 << u"Pending 1, History 0, Outbox 0"_s
+        << u"The alarm of account 1234 was stored, but its e-mail"_s << false;
+    QTest::newRow("I/O error") << u"io"_s << u"181234E13001005"_s << 0
+                               << u"Pending 0, History 0, Outbox 0"_s
+                               << u"Received alarm events are waiting: an event could not be "
+                                  "processed (disk I/O error)"_s
+                               << true;
+    QTest::newRow("early-opening failure")
+        << u"early"_s << u"181234E40101003"_s << 0 << u"Pending 0, History 0, Outbox 0"_s
+        << u"Received alarm events are waiting: an event could not be processed (Comms refused)"_s
+        << true;
+    QTest::newRow("decode failure") << u"decode"_s << u"181234E1X001005"_s << 2
+                                    << u"Pending 0, History 0, Outbox 0"_s
+                                    << u"'1X0' is not a valid integer value"_s << false;
+}
+
+void TestEventProcessor::failedEvent()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, data);
+    QFETCH(int, processed);
+    QFETCH(QString, stored);
+    QFETCH(QString, shown);
+    QFETCH(bool, triedAgain);
+
     Station st;
     st.setRule(130, {{u"AlmEmail"_s, 1}});
-    st.setAccount({{u"KH1Email"_s, u"kh1@example.com"_s}, {u"KH1UseEmail"_s, 1}});
-    sql(st.dm(), u"CREATE TRIGGER OutboxRefused BEFORE INSERT ON Outbox "
-                 "BEGIN SELECT RAISE(ABORT, 'Outbox refused'); END"_s);
+    st.setRule(401, {{u"AlmEmail"_s, 1}});
+    st.setAccount({{u"KH1Email"_s, u"kh1@example.com"_s},
+                   {u"KH1UseEmail"_s, 1},
+                   {u"TueOpenTime"_s, u"08:00:00"_s},
+                   {u"TueOpenExcept"_s, 1}});
+    m_clock.at = QDateTime(kReceived.date(), QTime(7, 45)); // an early opening
+    bool ioFails = false;
+    const auto numbering = st.dm().tbPending->beforePost;
+    st.dm().tbPending->beforePost = [&](Table &t) {
+        if (ioFails)
+            throw EEngineError(u"disk I/O error"_s, 10 /* SQLITE_IOERR */);
+        numbering(t);
+    };
+    if (fault == u"outbox"_s)
+        sql(st.dm(), u"CREATE TRIGGER Refused BEFORE INSERT ON Outbox "
+                     "BEGIN SELECT RAISE(ABORT, 'Outbox refused'); END"_s);
+    else if (fault == u"early"_s)
+        sql(st.dm(), u"CREATE TRIGGER Refused BEFORE INSERT ON Comms WHEN NEW.Data LIKE '%E451%' "
+                     "BEGIN SELECT RAISE(ABORT, 'Comms refused'); END"_s);
+    ioFails = fault == u"io"_s;
+    const auto rows = [&st] {
+        return u"Pending %1, History %2, Outbox %3"_s.arg(count(st.dm(), u"Pending"_s))
+            .arg(count(st.dm(), u"History"_s))
+            .arg(count(st.dm(), u"Outbox"_s));
+    };
+    const auto mark = [&st](int commsId) { return st.processed(commsId).toInt(); }; // NULL: 0
 
-    const int id = st.process(u"181234E13001005"_s);
+    const int id = st.process(data);
+    QCOMPARE(mark(id), processed);
+    QCOMPARE(rows(), stored);
     QCOMPARE(st.messages.errors.size(), 1);
-    QVERIFY2(st.messages.errors.first().contains(u"Outbox refused"_s),
-             qPrintable(st.messages.errors.first()));
-    // Nothing of the event remains but its Comms row, marked as failed.
-    QCOMPARE(st.processed(id).toInt(), 2);
-    QCOMPARE(count(st.dm(), u"Pending"_s), 0);
-    QCOMPARE(count(st.dm(), u"Outbox"_s), 0);
-    QCOMPARE(stateOf(st.dm()).value(u"LastSignal"_s).toString(), kLastSignalText);
-    QCOMPARE(st.dm().PriorityCounts[2], 0);
-    QCOMPARE(st.dm().tbPending->recordCount(), 0);
+    QVERIFY2(st.messages.errors.first().startsWith(shown), qPrintable(st.messages.errors.first()));
     QCOMPARE(st.dm().tbPending->state(), Dataset::State::Browse);
     QCOMPARE(st.dm().tbOutbox->state(), Dataset::State::Browse);
-    QCOMPARE(played(m_sound), QString());
-    QVERIFY(!st.processor->AlarmSounding());
+    QCOMPARE(st.dm().PriorityCounts[2], count(st.dm(), u"Pending"_s));
+    QCOMPARE(st.processor->AlarmSounding(), count(st.dm(), u"Pending"_s) > 0);
+    // A waiting event is not half done: its account is untouched.
+    if (processed == 0)
+        QCOMPARE(stateOf(st.dm()).value(u"LastSignal"_s).toString(), kLastSignalText);
 
-    // Not tried again: not by a repeated notification, not after a restart.
+    // Told once, also when the row is announced again meanwhile.
     st.processor->OnWM_NewCommsData(id);
     QCOMPARE(st.messages.errors.size(), 1);
 
-    sql(st.dm(), u"DROP TRIGGER OutboxRefused"_s);
-    st.process(u"181234E13001006"_s);
-    QCOMPARE(count(st.dm(), u"Pending"_s), 1);
-    QCOMPARE(count(st.dm(), u"Outbox"_s), 1);
-    QCOMPARE(st.dm().PriorityCounts[2], 1);
+    // The fault passes: a waiting event is taken up by itself, once.
+    ioFails = false;
+    sql(st.dm(), u"DROP TRIGGER IF EXISTS Refused"_s);
+    if (triedAgain) {
+        QTRY_COMPARE_WITH_TIMEOUT(mark(id), 1, 10000);
+        QTRY_COMPARE(count(st.dm(), u"Pending"_s) + count(st.dm(), u"History"_s),
+                     fault == u"early"_s ? 2 : 1); // with its early-opening event
+        QCOMPARE(count(st.dm(), u"Outbox"_s), 1);
+        QVERIFY(stateOf(st.dm()).value(u"LastSignal"_s).toString() != kLastSignalText);
+    }
+    const int next = st.process(u"181234E13001006"_s);
+    QCOMPARE(mark(next), 1);
     st.restart();
     QCOMPARE(st.processor->ProcessBacklog(), 0);
+    QCOMPARE(mark(id), processed == 0 ? 1 : processed);
     QCOMPARE(st.messages.errors.size(), 1);
 }
 
