@@ -520,7 +520,7 @@ void TMainFrm::MinuteTimerTimer()
 
 void TMainFrm::ReopenPort()
 {
-    m_link->close();
+    // Opens the new port before the old one closes.
     m_link->open(m_settings.Port);
 }
 
@@ -546,12 +546,14 @@ void TMainFrm::Setup1Click()
         if (dialog.exec() != QDialog::Accepted)
             return;
         const mail::CommSettings chosen = dialog.settings();
-        m_settings.Port = chosen.Port;
         m_settings.EmailHost = chosen.EmailHost;
         m_settings.EmailUserName = chosen.EmailUserName;
         m_settings.EmailPassword = chosen.EmailPassword;
         m_settings.EmailSender = chosen.EmailSender;
-        ReopenPort();
+        // Only a port that opened is kept, and saved at exit; otherwise the
+        // receiver's current port stays open, its error shown.
+        if (m_link->open(chosen.Port))
+            m_settings.Port = chosen.Port;
     });
 }
 

@@ -92,20 +92,30 @@ ReceiverLink::~ReceiverLink()
 
 bool ReceiverLink::open(const QString &port)
 {
-    if (m_server->isListening())
-        close();
-    m_port = port;
+    // The new port is opened before the old one closes: a port that cannot
+    // be opened leaves the receiver's current one listening.
     bool ok = false;
     const uint number = port.trimmed().toUInt(&ok, 10);
     if (!ok || number > 65535) {
         store::messages().error(loc::text("'%1' is not a valid port number").arg(port));
         return false;
     }
-    if (!m_server->listen(QHostAddress::Any, static_cast<quint16>(number))) {
+    if (m_server->isListening() && number != 0 && m_server->serverPort() == number) {
+        m_port = port;
+        return true; // already listening there: its connections stay
+    }
+    auto *server = new QTcpServer(this);
+    if (!server->listen(QHostAddress::Any, static_cast<quint16>(number))) {
         store::messages().error(
-            loc::text("Cannot listen on port %1: %2").arg(port, m_server->errorString()));
+            loc::text("Cannot listen on port %1: %2").arg(port, server->errorString()));
+        delete server;
         return false;
     }
+    close();
+    delete m_server;
+    m_server = server;
+    connect(m_server, &QTcpServer::newConnection, this, &ReceiverLink::TCPortWsAccept);
+    m_port = port;
     return true;
 }
 
@@ -517,6 +527,9 @@ void ReceiverLink::logLine(const QDateTime &at, const QString &text)
 void ReceiverLink::markReceiverOnline()
 {
     m_console.setStatusText(3, loc::text("Receiver: Online"));
+    // A warning still waiting to be shown is out of date now.
+    if (std::exchange(m_offlineWarningPending, false))
+        m_offlineWarningShown = false;
     // A full 99 seconds from this frame.
     const bool running = m_tickTmr->isActive();
     m_tickTmr->stop();
@@ -589,7 +602,11 @@ void ReceiverLink::showReports()
     QPointer<ReceiverLink> self(this);
     if (m_offlineWarningPending) {
         m_offlineWarningPending = false;
-        showOfflineWarning();
+        // Only while the receiver is still silent.
+        if (m_watchdog > 0)
+            m_offlineWarningShown = false;
+        else
+            showOfflineWarning();
         if (!self)
             return;
     }

@@ -6,12 +6,15 @@
 #include "store/events.h"
 #include "store/tdmod.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
 
@@ -52,6 +55,8 @@ private slots:
     void settingsAreReadOnce();
     void damagedStoreIsReportedAndTheWindowStillOpens();
     void portChangedInSettingsIsUsedAtNextStart();
+    void setupKeepsListeningWhenTheNewPortFails_data();
+    void setupKeepsListeningWhenTheNewPortFails();
     void exitNeedsAnOperatorsPassword_data();
     void exitNeedsAnOperatorsPassword();
     void watchdogReportsASilentReceiver();
@@ -256,6 +261,59 @@ void TestMainFrm::portChangedInSettingsIsUsedAtNextStart()
     socket.write(heartbeat());
     QTRY_COMPARE(socket.bytesAvailable(), 1);
     QCOMPARE(socket.readAll(), QByteArray("\x06"));
+}
+
+void TestMainFrm::setupKeepsListeningWhenTheNewPortFails_data()
+{
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("not a number") << QStringLiteral("20x0") << false;
+    QTest::newRow("in use") << QStringLiteral("in use") << false;
+    QTest::newRow("free") << QStringLiteral("free") << true;
+}
+
+void TestMainFrm::setupKeepsListeningWhenTheNewPortFails()
+{
+    QFETCH(QString, port);
+    QFETCH(bool, opens);
+    QTcpServer other;
+    QVERIFY(other.listen(QHostAddress::Any, 0));
+    if (port == QStringLiteral("in use"))
+        port = QString::number(other.serverPort());
+    else if (port == QStringLiteral("free"))
+        port = QString::number(Station::freePort());
+
+    Station s;
+    TMainFrm &w = s.start();
+    const QString before = QString::number(s.port());
+    // The setup dialog: a new port typed in, OK pressed.
+    QTimer typing;
+    connect(&typing, &QTimer::timeout, &typing, [&] {
+        auto *dialog = QApplication::activeModalWidget();
+        if (!dialog || dialog->objectName() != QStringLiteral("ComSetupFrm"))
+            return;
+        typing.stop();
+        dialog->findChild<QLineEdit *>(QStringLiteral("edPort"))->setText(port);
+        dialog->findChild<QLineEdit *>(QStringLiteral("edHost"))->setText(QStringLiteral("smtp.example.net"));
+        dialog->findChild<QPushButton *>(QStringLiteral("btnOK"))->click();
+    });
+    typing.start(20);
+    w.Setup1->trigger();
+    QVERIFY(!typing.isActive());
+
+    QCOMPARE(s.messages.errors.size(), opens ? 0 : 1);
+    QVERIFY(w.link().isListening());
+    const QString listening = opens ? port : before;
+    QCOMPARE(QString::number(w.link().serverPort()), listening);
+    QCOMPARE(w.settings().Port, listening);
+    QCOMPARE(w.settings().EmailHost, QStringLiteral("smtp.example.net"));
+    QTcpSocket socket;
+    QVERIFY(connectTo(socket, w.link().serverPort()));
+    socket.write(heartbeat());
+    QTRY_COMPARE(socket.bytesAvailable(), 1);
+    s.stop();
+    // A port that did not open is never saved.
+    QCOMPARE(s.setting(kCommunication, QStringLiteral("Port")), listening);
 }
 
 void TestMainFrm::exitNeedsAnOperatorsPassword_data()

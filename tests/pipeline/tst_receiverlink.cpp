@@ -242,6 +242,7 @@ private slots:
     void closingStopsAckAndStoring();
     void lockedStoreGetsNoAckUntilRepeat();
     void framesDuringStoreWaitFollowInOrder();
+    void offlineWarningOnlyWhileStillOffline();
     void refusedRowsShowOneErrorBox();
     void framesBehindUnacknowledgedOneAreHeldBack();
     void givesWayToUnitOfWorkBelow();
@@ -715,6 +716,36 @@ void TestReceiverLink::framesDuringStoreWaitFollowInOrder()
     QTRY_COMPARE(f.notes.ids, (QList<int>{1, 2, 3}));
 }
 
+void TestReceiverLink::offlineWarningOnlyWhileStillOffline()
+{
+    Fixture f(true);
+    for (int i = 0; i < 98; ++i)
+        f.link->TickTmrTimer();
+    Client c(f.port());
+    QVERIFY(c.connected());
+    ForeignWriteLock lock(f.store->storePath());
+    QVERIFY(lock.isHeld());
+
+    // The watchdog runs out while a frame waits for the store; a heartbeat
+    // follows before the warning could be shown.
+    c.send(framed({"S011[#0001|Nri1/BA01]"}));
+    QTimer::singleShot(300, [&] {
+        f.link->TickTmrTimer();
+        c.send(framed({kHeartbeat}));
+    });
+    QTimer::singleShot(800, [&] { lock.release(); });
+    QTRY_COMPARE_WITH_TIMEOUT(c.acks(), 2, 15000);
+    QCOMPARE(f.console.beeps, 1);
+    QTest::qWait(200);
+    QCOMPARE(f.modal().warnings, QStringList());
+    QCOMPARE(f.console.texts.value(3), u"Receiver: Online"_s);
+
+    // The next silence is reported as before.
+    for (int i = 0; i < 99; ++i)
+        f.link->TickTmrTimer();
+    QCOMPARE(f.modal().warnings, QStringList{u"Rovask Alarm Receiver is Offline !"_s});
+}
+
 void TestReceiverLink::refusedRowsShowOneErrorBox()
 {
     Fixture f(true);
@@ -904,20 +935,35 @@ void TestReceiverLink::openRefusesBadPorts()
     if (port == u"in use"_s)
         port = QString::number(other.serverPort());
 
-    TempStore s;
-    RecordingMessages messages;
-    FakeConsole console;
-    ReceiverLink link(s.dm(), console);
-    QVERIFY(!link.open(port));
-    QVERIFY(!link.isListening());
-    QCOMPARE(link.port(), port);
-    QCOMPARE(messages.errors.size(), 1);
-    QVERIFY2(messages.errors[0].contains(port), qPrintable(messages.errors[0]));
+    Fixture f;
+    const quint16 before = f.port();
+    Client c(before);
+    QVERIFY(c.connected());
+    QTRY_VERIFY(f.link->ReceiverConnected());
+    QVERIFY(!f.link->open(port));
+    QCOMPARE(f.messages->errors.size(), 1);
+    QVERIFY2(f.messages->errors[0].contains(port), qPrintable(f.messages->errors[0]));
+    // The port in use goes on listening, its receiver still connected.
+    QVERIFY(f.link->isListening());
+    QCOMPARE(f.link->serverPort(), before);
+    QCOMPARE(f.link->port(), u"0"_s);
+    c.send(framed({kF5}));
+    QTRY_COMPARE(c.acks(), 1);
 
-    // A good port afterwards.
-    QVERIFY(link.open(u"0"_s));
-    QVERIFY(link.isListening());
-    QVERIFY(link.serverPort() != 0);
+    // A good port: opened first, then the old one closes.
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::Any, 0));
+    const quint16 nextPort = probe.serverPort();
+    const QString next = QString::number(nextPort);
+    probe.close();
+    QVERIFY(f.link->open(next));
+    QCOMPARE(f.link->serverPort(), nextPort);
+    QCOMPARE(f.link->port(), next);
+    QTRY_COMPARE(c.socket.state(), QAbstractSocket::UnconnectedState);
+    Client late(before);
+    QVERIFY(!late.socket.waitForConnected(1000));
+    Client fresh(f.port());
+    QVERIFY(fresh.connected());
 }
 
 void TestReceiverLink::closeEndsConnections()
