@@ -8,6 +8,7 @@
 #include "store/tdmod.h"
 
 #include <QMetaObject>
+#include <QScopeGuard>
 
 namespace mail {
 
@@ -52,6 +53,12 @@ void MailDelivery::OnWM_NewEmailMsg(int outboxId, const CommSettings &settings)
     if (settings.EmailSender.isEmpty())
         missing += loc::text("No Senders email Address defined.");
     if (!missing.isEmpty()) {
+        // One box at a time: e-mails queued while it is open leave their rows
+        // pending without another box on top of it.
+        if (m_settingsBoxOpen)
+            return;
+        m_settingsBoxOpen = true;
+        const auto closed = qScopeGuard([this] { m_settingsBoxOpen = false; });
         store::messages().error(withText(
             loc::text("Emails cannot be sent as the following is not configured:\r\n\r\n%s"),
             QStringLiteral("%s"), missing));
@@ -163,10 +170,12 @@ void MailDelivery::finished(int outboxId, int port, const SmtpResult &result)
     startNext();
     if (!result.ok && m_connectErrorGuard == 0) {
         ++m_connectErrorGuard;
-        store::messages().error(withText(
-            loc::text("Enable to connect to SMTP Server - Please check that your anti-virus "
-                      "software will allow outbound traffic on port %d"),
-            QStringLiteral("%d"), QString::number(port)));
+        store::messages().error(
+            result.noEncryption
+                ? result.error
+                : withText(loc::text("Enable to connect to SMTP Server - Please check that your "
+                                     "anti-virus software will allow outbound traffic on port %d"),
+                           QStringLiteral("%d"), QString::number(port)));
         m_connectErrorGuard = std::max(0, m_connectErrorGuard - 1);
     }
 }

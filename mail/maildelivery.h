@@ -66,6 +66,7 @@ private:
     std::list<Delivery> m_waiting;     // in the order the events came
     bool m_inFlight = false;
     int m_connectErrorGuard = 0;
+    bool m_settingsBoxOpen = false; // the incomplete-settings box is open
 };
 
 } // namespace mail

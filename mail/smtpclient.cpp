@@ -91,6 +91,16 @@ QByteArray greetingName()
 
 } // namespace
 
+bool isThisMachine(const QString &host)
+{
+    // Written out, not looked up: a name is only this machine when it says so.
+    static const QRegularExpression loopback(
+        QStringLiteral("^(localhost|127(\\.(25[0-5]|2[0-4][0-9]|1?[0-9]?[0-9])){3}|"
+                       "\\[?::1\\]?|\\[?(0{1,4}:){7}0{0,3}1\\]?)$"),
+        QRegularExpression::CaseInsensitiveOption);
+    return loopback.match(host).hasMatch();
+}
+
 SmtpClient::SmtpClient(const SmtpClientOptions &options) : m_options(options)
 {
     globalInit();
@@ -201,22 +211,22 @@ SmtpResult SmtpClient::send(const SmtpJob &job)
     curl_easy_setopt(easy, CURLOPT_CLOSESOCKETFUNCTION, closeSocket);
     curl_easy_setopt(easy, CURLOPT_CLOSESOCKETDATA, this);
 
-    switch (job.transport.tls) {
-    case TlsMode::None:
-        curl_easy_setopt(easy, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_NONE));
-        break;
-    case TlsMode::Implicit:
-    case TlsMode::Explicit:
-        // The account password crosses the network: only a current protocol
-        // and a server that proves who it is.
-        curl_easy_setopt(easy, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_ALL));
-        curl_easy_setopt(easy, CURLOPT_SSLVERSION, static_cast<long>(CURL_SSLVERSION_TLSv1_2));
-        curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L);
-        curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 2L);
-        if (!caFile.isEmpty())
-            curl_easy_setopt(easy, CURLOPT_CAINFO, caFile.constData());
-        break;
-    }
+    // The account password never crosses the network in clear: STARTTLS
+    // whenever the server offers it, and a server on another machine that
+    // does not offer it gets nothing. Only a relay on this machine may take
+    // the password without TLS.
+    const bool localRelay =
+        job.transport.tls == TlsMode::None && isThisMachine(job.host);
+    long useSsl = CURLUSESSL_ALL;
+    if (localRelay)
+        useSsl = CURLUSESSL_TRY;
+    curl_easy_setopt(easy, CURLOPT_USE_SSL, useSsl);
+    // Only a current protocol, and a server that proves who it is.
+    curl_easy_setopt(easy, CURLOPT_SSLVERSION, static_cast<long>(CURL_SSLVERSION_TLSv1_2));
+    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 2L);
+    if (!caFile.isEmpty())
+        curl_easy_setopt(easy, CURLOPT_CAINFO, caFile.constData());
     if (connectTo)
         curl_easy_setopt(easy, CURLOPT_CONNECT_TO, connectTo.get());
 
@@ -251,6 +261,13 @@ SmtpResult SmtpClient::send(const SmtpJob &job)
         return result;
     }
     result.ok = code == CURLE_OK;
+    if (code == CURLE_USE_SSL_FAILED && job.transport.tls == TlsMode::None) {
+        result.noEncryption = true;
+        result.error = loc::text("The mail server %1 offers no encrypted connection (STARTTLS): "
+                                 "the password is not sent in clear to another machine.")
+                           .arg(job.host);
+        return result;
+    }
     if (!result.ok) {
         result.error = QString::fromUtf8(curl_easy_strerror(code));
         if (errorText[0])

@@ -37,10 +37,17 @@ struct SmtpResult
 {
     bool ok = false;
     QString error;
+    // Another machine's server offered no STARTTLS: nothing was sent, the
+    // password least of all.
+    bool noEncryption = false;
 };
 
+// A host that names this machine: "localhost" or a loopback address.
+bool isThisMachine(const QString &host);
+
 // SMTP over libcurl: connects, negotiates TLS (1.2 or newer, certificate and
-// host name checked), authenticates with whatever the server offers that
+// host name checked; STARTTLS whenever a server offers it, and required of
+// any server but one on this machine), authenticates with whatever the server offers that
 // libcurl knows, sends one message and disconnects. send() blocks, so it runs
 // on a worker thread; abort() may be called from any thread.
 class SmtpClient

@@ -165,6 +165,11 @@ private slots:
     void failuresWhileBoxOpenShowNoSecondBox();
     void incompleteSettings_data();
     void incompleteSettings();
+    void incompleteSettingsShowOneBoxAtATime();
+    void thisMachine_data();
+    void thisMachine();
+    void passwordOnlyEncryptedToAnotherMachine_data();
+    void passwordOnlyEncryptedToAnotherMachine();
     void oneAtATimeWhileConsoleRuns();
     void boxOpenedByAnotherEventHoldsNoEmail();
     void closingStopsTransfer();
@@ -466,6 +471,102 @@ void TestMailDelivery::incompleteSettings()
     QCOMPARE(st.status(early), 0);
     QCOMPARE(server.messages().size(), 1);
     QCOMPARE(m_messages.errors.size(), 1);
+}
+
+void TestMailDelivery::incompleteSettingsShowOneBoxAtATime()
+{
+    MailStation st({{}, u"127.0.0.1"_s, closedLoopbackPort()});
+    int boxesWhileOpen = -1;
+    m_messages.whileOpen = [&](const QString &) {
+        // More e-mails are queued while the operator reads the box.
+        for (int i = 0; i < 5; ++i)
+            st.queueDefault();
+        QTest::qWait(200);
+        boxesWhileOpen = int(m_messages.errors.size());
+    };
+    st.queueDefault();
+    QTRY_COMPARE(boxesWhileOpen, 1);
+    QCOMPARE(m_messages.errors.size(), 1);
+    QVERIFY(!st.delivery.busy());
+
+    // Closed: the next e-mail shows it again.
+    st.queueDefault();
+    QTRY_COMPARE(m_messages.errors.size(), 2);
+}
+
+void TestMailDelivery::thisMachine_data()
+{
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<bool>("local");
+    QTest::newRow("localhost") << u"LocalHost"_s << true;
+    QTest::newRow("127.0.0.1") << u"127.0.0.1"_s << true;
+    QTest::newRow("127.1.2.3") << u"127.1.2.3"_s << true;
+    QTest::newRow("::1") << u"::1"_s << true;
+    QTest::newRow("[::1]") << u"[::1]"_s << true;
+    QTest::newRow("a name that starts like one") << u"127.0.0.1.mail.example"_s << false;
+    QTest::newRow("localhost as a subdomain") << u"localhost.mail.example"_s << false;
+    QTest::newRow("another address") << u"192.168.1.10"_s << false;
+    QTest::newRow("out of range") << u"127.0.0.256"_s << false;
+    QTest::newRow("a mail server") << u"mail.alarm.example"_s << false;
+}
+
+void TestMailDelivery::thisMachine()
+{
+    QFETCH(QString, host);
+    QFETCH(bool, local);
+    QCOMPARE(mail::isThisMachine(host), local);
+}
+
+void TestMailDelivery::passwordOnlyEncryptedToAnotherMachine_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("cert");
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<QString>("outcome"); // "tls", "clear", or the box shown
+
+    const QString noTls = u"The mail server mail.alarm.example offers no encrypted connection "
+                          "(STARTTLS): the password is not sent in clear to another machine."_s;
+    // A provider's name in other letters is any other host (port 25, no
+    // preset TLS), and still a name the test certificate is made out to.
+    const QString other = u"SMTP-Mail.Outlook.com"_s;
+    QTest::newRow("another machine, STARTTLS offered")
+        << u"starttls"_s << u"server"_s << other << u"tls"_s;
+    QTest::newRow("another machine, no STARTTLS")
+        << u"plain"_s << QString() << u"mail.alarm.example"_s << noTls;
+    QTest::newRow("another machine, STARTTLS with an unknown CA")
+        << u"starttls"_s << u"rogue"_s << other << kConnectError.arg(25);
+    QTest::newRow("this machine, STARTTLS offered")
+        << u"starttls"_s << u"server"_s << u"localhost"_s << u"tls"_s;
+    QTest::newRow("this machine, no STARTTLS")
+        << u"plain"_s << QString() << u"127.0.0.1"_s << u"clear"_s;
+}
+
+void TestMailDelivery::passwordOnlyEncryptedToAnotherMachine()
+{
+    QFETCH(QString, mode);
+    QFETCH(QString, cert);
+    QFETCH(QString, host);
+    QFETCH(QString, outcome);
+    SmtpTestServer server;
+    QVERIFY2(server.start({mode, cert.isEmpty() ? QString() : m_certs->certFile(cert),
+                           cert.isEmpty() ? QString() : m_certs->keyFile(cert), kUser, kPassword}),
+             qPrintable(server.error()));
+    MailStation st({m_certs->caFile(), u"127.0.0.1"_s, server.port()}, host);
+
+    const int id = st.queueDefault();
+    QTRY_COMPARE_WITH_TIMEOUT(st.recorded.size(), 1, 20000);
+    if (outcome == u"tls"_s || outcome == u"clear"_s) {
+        QVERIFY2(st.status(id) == 1, qPrintable(st.errors.join(u'\n')));
+        QCOMPARE(m_messages.errors, QStringList());
+        QCOMPARE(server.messages().size(), 1);
+        QCOMPARE(server.messages().first()[u"tls"_s].isNull(), outcome == u"clear"_s);
+        return;
+    }
+    QCOMPARE(st.status(id), 2);
+    QCOMPARE(m_messages.errors, QStringList{outcome});
+    QCOMPARE(server.messages().size(), 0);
+    if (outcome.contains(u"STARTTLS"_s))
+        QCOMPARE(st.errors, QStringList{outcome}); // the row's status says why
 }
 
 void TestMailDelivery::oneAtATimeWhileConsoleRuns()
