@@ -76,6 +76,13 @@ void TMainFrm::LogOn()
     m_loggedOn = true;
     RefreshOperatorMenu();
     UpdateQueueControls();
+    // The password every new store starts with is no secret: asked at every
+    // log-on with it until the operator has chosen another.
+    if (password == store::TDMod::defaultMasterPassword() &&
+        store::messages().confirm(
+            loc::text("You logged on with the default password, which anyone may know. "
+                      "Please choose a new password now.\r\n\r\nChange it now?")))
+        ChangePasscode(false);
 }
 
 void TMainFrm::LogOff()
@@ -86,7 +93,7 @@ void TMainFrm::LogOff()
     UpdateQueueControls();
 }
 
-void TMainFrm::ChangePasscode()
+void TMainFrm::ChangePasscode(bool askOld)
 {
     const std::unique_ptr<TLogOnFrm> frm = createLogOnFrm();
     const QScopedValueRollback<QPointer<TLogOnFrm>> open(m_logOnFrm, frm.get());
@@ -94,13 +101,15 @@ void TMainFrm::ChangePasscode()
     frm->UserList()->setEnabled(false);
     QString name, entered;
 
-    frm->setWindowTitle(op.name + loc::text(" - Please Enter OLD Password"));
-    if (!frm->Execute(name, entered))
-        return;
-    // Against the password this operator logged on with, not the table's.
-    if (entered != op.password) {
-        store::messages().error(loc::text("OLD passcode is not valid !"));
-        return;
+    if (askOld) {
+        frm->setWindowTitle(op.name + loc::text(" - Please Enter OLD Password"));
+        if (!frm->Execute(name, entered))
+            return;
+        // Against the password this operator logged on with, not the table's.
+        if (entered != op.password) {
+            store::messages().error(loc::text("OLD passcode is not valid !"));
+            return;
+        }
     }
 
     frm->setWindowTitle(op.name + loc::text(" - Please Enter NEW Password"));

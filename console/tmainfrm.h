@@ -202,7 +202,8 @@ private:
 
     void LogOn();
     void LogOff();
-    void ChangePasscode();
+    // askOld: the old password is asked first (not right after a log-on with it).
+    void ChangePasscode(bool askOld = true);
     void EditOperators();
     std::unique_ptr<TLogOnFrm> createLogOnFrm();
 

@@ -48,6 +48,8 @@ private slots:
     void statusPanelsShowTheRights();
     void communicationMenuFollowsSetupComms();
     void logOffLocksEveryOperatorFunction();
+    void defaultPasswordAsksForANewOne_data();
+    void defaultPasswordAsksForANewOne();
     void passcodeChange_data();
     void passcodeChange();
     void operatorsDialogGuardsTheMastersRights();
@@ -234,6 +236,53 @@ void TestOperators::logOffLocksEveryOperatorFunction()
     // The record of who was on stays.
     QCOMPARE(s.dm().currentOperator.name, kMaster);
     QVERIFY(s.dm().currentOperator.Master);
+}
+
+void TestOperators::defaultPasswordAsksForANewOne_data()
+{
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<QStringList>("entries"); // new, confirmation
+    QTest::addColumn<QString>("storedAfter");
+    QTest::addColumn<int>("askedAtNextLogOn");
+
+    QTest::newRow("declined") << false << QStringList() << kMasterPassword << 1;
+    QTest::newRow("changed") << true << QStringList{u"n3w"_s, u"n3w"_s} << u"n3w"_s << 0;
+    QTest::newRow("confirmation differs")
+        << true << QStringList{u"n3w"_s, u"n3W"_s} << kMasterPassword << 1;
+}
+
+void TestOperators::defaultPasswordAsksForANewOne()
+{
+    QFETCH(bool, accept);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, storedAfter);
+    QFETCH(int, askedAtNextLogOn);
+
+    Station s;
+    TMainFrm &w = s.start();
+    s.messages.confirmAnswers << accept;
+    s.driver.answer(kMaster, kMasterPassword);
+    for (const QString &e : entries)
+        s.driver.answerPassword(e);
+    w.mnuLogOn->trigger();
+    QVERIFY(w.LoggedOn());
+    QCOMPARE(s.messages.questions.size(), 1);
+    QVERIFY2(s.messages.questions.first().startsWith(u"You logged on with the default password"_s),
+             qPrintable(s.messages.questions.first()));
+    // Straight to the new password: the old one was typed a moment ago.
+    QCOMPARE(s.driver.seen.size(), 1 + entries.size());
+    if (!entries.isEmpty())
+        QCOMPARE(s.driver.seen[1].caption, QStringLiteral("Master - Please Enter NEW Password"));
+    QCOMPARE(s.driver.unanswered, 0);
+    QCOMPARE(password(s.dm(), kMaster), storedAfter);
+
+    // Asked again at every log-on until it is changed.
+    w.mnuLogOff->trigger();
+    s.messages.questions.clear();
+    s.logOn(kMaster, storedAfter);
+    QVERIFY(w.LoggedOn());
+    QCOMPARE(s.messages.questions.size(), askedAtNextLogOn);
+    QCOMPARE(s.driver.unanswered, 0);
 }
 
 void TestOperators::passcodeChange_data()
@@ -437,6 +486,7 @@ void TestOperators::operatorsDialogDeleteProtection()
     s.addOperator(QStringLiteral("Chief"), QStringLiteral("ch"), QStringLiteral("M"));
     s.addOperator(QStringLiteral("Clerk"), QStringLiteral("c1"), QString());
     s.logOn(loggedOn, loggedOn == kMaster ? kMasterPassword : QStringLiteral("c1"));
+    s.messages.questions.clear(); // the default password's reminder, declined
     s.messages.confirmAnswers << confirmed;
 
     TOperatorsFrm f(*s.dm().tbOperators);

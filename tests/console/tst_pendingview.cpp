@@ -97,6 +97,7 @@ public:
             u"UPDATE Zones SET ZoneText = 'Front Door' WHERE AccountNo = '1234' AND ZoneID = 5"_s);
         if (logOn)
             s.logOn(u"Master"_s, u"master"_s);
+        s.messages.questions.clear(); // the default password's reminder, declined
         s.messages.clear();
     }
     ~Console()
