@@ -487,12 +487,26 @@ void ReceiverLink::SendAck(QTcpSocket *to)
 
 // ---- Frame log -------------------------------------------------------------
 
+void ReceiverLink::setLogReceiverMessages(bool on)
+{
+    m_log = on;
+    const QString fileName = logFileName();
+    const auto owner = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                       QFileDevice::WriteUser;
+    if (on && QFileInfo::exists(fileName) && (QFile::permissions(fileName) & ~owner) != 0 &&
+        !QFile::setPermissions(fileName, owner))
+        reportError(loc::text("Cannot make the receiver log %1 private to this user")
+                        .arg(QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath())));
+}
+
 bool ReceiverLink::AppendLogLine(const QString &fileName, const QString &line, QString *error)
 {
     if (!m_log)
         return true;
     QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    // A new log is this user's alone: it holds the sites' reports.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append,
+                   QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
         *error = file.errorString();
         return false;
     }

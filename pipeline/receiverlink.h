@@ -61,7 +61,8 @@ public:
     bool ReceiverConnected() const;
     int ReceiverWatchdog() const { return m_watchdog; }
     bool LogReceiverMessages() const { return m_log; }
-    void setLogReceiverMessages(bool on) { m_log = on; }
+    // Switching it on also makes an existing log file this user's alone.
+    void setLogReceiverMessages(bool on);
     // The frame log, "RxWinsock_Log.TXT" in the current directory.
     QString logFileName() const;
 

@@ -157,6 +157,11 @@ void Database::create(const QString &path, const QString &masterName,
     bool ok = false;
     QString failure;
     {
+        // Made readable by this user only before anything is written to it;
+        // the engine gives its journal files the same mode.
+        QFile empty(temp);
+        if (empty.open(QIODevice::WriteOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+            empty.close();
         QSqlDatabase db = openConnection(name, temp, false);
         if (db.open()) {
             QSqlQuery q(db);

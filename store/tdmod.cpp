@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlQuery>
 
@@ -185,8 +186,32 @@ void TDMod::PrepareAlias()
         m_programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : m_programFolder;
     // Resolved at every start, so a moved program uses the data folder beside it.
     m_dataFolder = QDir(folder).absoluteFilePath(QStringLiteral("data"));
-    if (!QDir().mkpath(m_dataFolder))
+    // The store holds passwords and customers' details: this user's alone.
+    const auto owner = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+    if (!QDir(m_dataFolder).exists() && !QDir().mkdir(m_dataFolder, owner) &&
+        !QDir().mkpath(m_dataFolder))
         messages().error(loc::text("Unable to add a new alias"));
+}
+
+void TDMod::MakeStorePrivate()
+{
+    // An older store may still be readable by every user of the machine.
+    QStringList failed;
+    const auto tighten = [&failed](const QString &path, QFileDevice::Permissions mode) {
+        if (QFileInfo::exists(path) && (QFile::permissions(path) & ~mode) != 0 &&
+            !QFile::setPermissions(path, mode))
+            failed << QDir::toNativeSeparators(path);
+    };
+    const auto owner = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    tighten(m_dataFolder, owner | QFileDevice::ExeOwner | QFileDevice::ReadUser |
+                              QFileDevice::WriteUser | QFileDevice::ExeUser);
+    for (const char *suffix : {"", "-wal", "-shm", "-journal"})
+        tighten(storePath() + QLatin1String(suffix),
+                owner | QFileDevice::ReadUser | QFileDevice::WriteUser);
+    if (!failed.isEmpty())
+        messages().warning(loc::text("The store could not be made private to this user; other "
+                                     "users of this machine may read it:\r\n%1")
+                               .arg(failed.join(QStringLiteral("\r\n"))));
 }
 
 void TDMod::DataModuleCreate()
@@ -216,6 +241,7 @@ bool TDMod::OpenStore()
             // exists but cannot be opened is reported and left untouched.
             if (!QFileInfo::exists(storePath()))
                 Database::create(storePath(), defaultMasterName(), defaultMasterPassword());
+            MakeStorePrivate();
             m_db.open(storePath());
         }
         for (Dataset *ds : order) {

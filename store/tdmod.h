@@ -112,6 +112,8 @@ signals:
 
 private:
     void NoSigTimerTimer();
+    // Folder 0700, database and journal files 0600; says once when it cannot.
+    void MakeStorePrivate();
     void installNumbering(Table *table, const QString &field, const QString &counter);
     void notifyAfterCommit(Table *table, const QString &field, QEvent::Type type);
 

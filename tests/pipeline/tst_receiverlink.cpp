@@ -45,6 +45,10 @@ QByteArray framed(const QList<QByteArray> &frames)
     return out;
 }
 
+const QFileDevice::Permissions kOthersAndGroup =
+    QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+    QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+
 class FakeConsole : public LinkConsole
 {
 public:
@@ -232,6 +236,7 @@ private slots:
 
     void logOffWritesNothing();
     void logAppendsToExistingFile();
+    void newLogIsPrivate();
     void unwritableLogCostsNoFrame();
 
     void watchdogReportsSilenceOnce();
@@ -452,6 +457,16 @@ void TestReceiverLink::unreadableNumbers()
     QCOMPARE(f.store->tbComms->state(), store::Dataset::State::Browse);
 }
 
+void TestReceiverLink::newLogIsPrivate()
+{
+    Fixture f;
+    f.link->setLogReceiverMessages(true);
+    f.link->HandleReceiverFrame(kF5);
+    QVERIFY(QFile::exists(f.link->logFileName()));
+    QCOMPARE(QFile::permissions(f.link->logFileName()) & kOthersAndGroup, QFileDevice::Permissions());
+    QVERIFY(f.messages->all().isEmpty());
+}
+
 void TestReceiverLink::logOffWritesNothing()
 {
     Fixture f;
@@ -470,9 +485,12 @@ void TestReceiverLink::logAppendsToExistingFile()
         QFile earlier(u"RxWinsock_Log.TXT"_s);
         QVERIFY(earlier.open(QIODevice::WriteOnly));
         earlier.write("earlier line\r\n");
+        QVERIFY(earlier.setPermissions(earlier.permissions() | QFileDevice::ReadOther));
     }
     Fixture f;
     f.link->setLogReceiverMessages(true);
+    // Made this user's alone, as a new log is.
+    QCOMPARE(QFile::permissions(u"RxWinsock_Log.TXT"_s) & kOthersAndGroup, QFileDevice::Permissions());
     Client c(f.port());
     QVERIFY(c.connected());
     const QByteArray longFrame = "S011[" + QByteArray(300, 'L');

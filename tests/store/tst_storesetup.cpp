@@ -39,6 +39,13 @@ void runSql(const QString &path, const QStringList &statements)
     QSqlDatabase::removeDatabase(QStringLiteral("side"));
 }
 
+QFileDevice::Permissions groupAndOthers(const QString &path)
+{
+    return QFile::permissions(path) &
+           (QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+            QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther);
+}
+
 } // namespace
 
 class TestStoreSetup : public QObject
@@ -51,6 +58,8 @@ private slots:
     void foreignOrDamagedStoreIsReportedAndUntouched_data();
     void foreignOrDamagedStoreIsReportedAndUntouched();
     void movedProgramUsesDataBesideIt();
+    void storeIsPrivateToItsUser_data();
+    void storeIsPrivateToItsUser();
 };
 
 void TestStoreSetup::firstStartCreatesEmptyStore()
@@ -213,6 +222,45 @@ void TestStoreSetup::movedProgramUsesDataBesideIt()
     QVERIFY(dm.OpenStore());
     QCOMPARE(dm.storePath(), moved + QStringLiteral("/data/quorvel.db"));
     QVERIFY(!QFile::exists(first.filePath(QStringLiteral("data/quorvel.db"))));
+}
+
+void TestStoreSetup::storeIsPrivateToItsUser_data()
+{
+    QTest::addColumn<bool>("older");
+    QTest::newRow("new store") << false;
+    QTest::newRow("older store, readable by all") << true;
+}
+
+void TestStoreSetup::storeIsPrivateToItsUser()
+{
+    QFETCH(bool, older);
+    QTemporaryDir program;
+    RecordingMessages sink;
+    const QString data = program.filePath(QStringLiteral("data"));
+    const QString db = program.filePath(QStringLiteral("data/quorvel.db"));
+    const auto open = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                      QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    if (older) {
+        {
+            TDMod first(program.path());
+            first.PrepareAlias();
+            QVERIFY(first.OpenStore());
+            first.database().exec(QStringLiteral("UPDATE IDs SET CommsID = 2"));
+        }
+        QVERIFY(QFile::setPermissions(data, open | QFileDevice::ExeOwner | QFileDevice::ExeUser |
+                                                QFileDevice::ExeGroup | QFileDevice::ExeOther));
+        QVERIFY(QFile::setPermissions(db, open));
+        QCOMPARE(groupAndOthers(db), QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    }
+    TDMod dm(program.path());
+    dm.PrepareAlias();
+    QVERIFY(dm.OpenStore());
+    dm.database().exec(QStringLiteral("UPDATE IDs SET CommsID = 3")); // the journal is written
+    QVERIFY(QFileInfo::exists(db + QStringLiteral("-wal")));
+    for (const QString &path : {data, db, db + QStringLiteral("-wal"), db + QStringLiteral("-shm")})
+        QVERIFY2(groupAndOthers(path) == QFileDevice::Permissions(), qPrintable(path));
+    QVERIFY(QFile::permissions(db) & QFileDevice::WriteOwner);
+    QVERIFY(sink.all().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestStoreSetup)
