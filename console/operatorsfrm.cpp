@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QTableView>
@@ -203,15 +204,18 @@ void TOperatorsFrm::fieldEdited(const QString &fieldName, const QVariant &value)
 {
     if (m_showing)
         return;
-    const bool ok = guarded([this, &fieldName, &value]() {
-        // Typing into a field of the current row starts editing it.
-        if (!editing(m_table))
+    guarded([this, &fieldName, &value]() {
+        // Typing into a field of the current row starts editing it. The
+        // refresh that starting the edit brings would put the old text back
+        // into the field being typed in: it follows once the value is set.
+        if (!editing(m_table)) {
+            QScopedValueRollback<bool> typing(m_showing, true);
             m_table.edit();
+        }
         m_table.field(fieldName).setValue(value);
         m_model->refreshCurrentRow();
     });
-    if (!ok)
-        dsOperatorsDataChange();
+    dsOperatorsDataChange();
 }
 
 void TOperatorsFrm::DBNavigator1BeforeAction(NavButton button)
@@ -244,6 +248,35 @@ void TOperatorsFrm::DBNavigatorClick(NavButton button)
         }
     });
     dsOperatorsDataChange();
+}
+
+void TOperatorsFrm::done(int result)
+{
+    if (m_table.isOpen() && editing(m_table)) {
+        QMessageBox box(QMessageBox::Question, windowTitle(),
+                        loc::text("Save the changes to this operator?"),
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+        box.setObjectName(QStringLiteral("SaveChangesBox"));
+        box.button(QMessageBox::Yes)->setText(loc::text("Yes"));
+        box.button(QMessageBox::No)->setText(loc::text("No"));
+        box.button(QMessageBox::Cancel)->setText(loc::text("Cancel"));
+        box.setDefaultButton(QMessageBox::Yes);
+        switch (box.exec()) {
+        case QMessageBox::Yes:
+            // A save that fails keeps the dialog open, its error shown.
+            if (!guarded([this]() { m_table.post(); })) {
+                dsOperatorsDataChange();
+                return;
+            }
+            break;
+        case QMessageBox::No:
+            guarded([this]() { m_table.cancel(); });
+            break;
+        default:
+            return;
+        }
+    }
+    QDialog::done(result);
 }
 
 void TOperatorsFrm::keyPressEvent(QKeyEvent *event)

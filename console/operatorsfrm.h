@@ -47,6 +47,10 @@ public:
     // What the navigator buttons and the grid's Delete key do.
     void DBNavigatorClick(NavButton button);
 
+    // Close, Esc and the window's close button all end here: a half-typed
+    // change is saved, discarded or kept open, as the operator chooses.
+    void done(int result) override;
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 

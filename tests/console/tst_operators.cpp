@@ -5,6 +5,7 @@
 #include "console/tmainfrm.h"
 #include "station.h"
 #include "store/events.h"
+#include "store/database.h"
 #include "store/tdmod.h"
 
 #include <QCheckBox>
@@ -14,6 +15,11 @@
 #include <QMenu>
 #include <QTableView>
 #include <QToolButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QSqlQuery>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -54,6 +60,8 @@ private slots:
     void passcodeChange();
     void operatorsDialogGuardsTheMastersRights();
     void operatorsDialogAddsAnOperator();
+    void operatorsDialogAsksBeforeDroppingAnEdit_data();
+    void operatorsDialogAsksBeforeDroppingAnEdit();
     void operatorsDialogDeleteProtection_data();
     void operatorsDialogDeleteProtection();
 };
@@ -453,6 +461,82 @@ void TestOperators::operatorsDialogAddsAnOperator()
     s.logOn(QStringLiteral("Dispatcher"), QStringLiteral("d1sp"));
     QVERIFY(w.LoggedOn());
     QCOMPARE(w.statusText(5), QStringLiteral("Access Options: Edt --- --- --- ---"));
+}
+
+void TestOperators::operatorsDialogAsksBeforeDroppingAnEdit_data()
+{
+    QTest::addColumn<QString>("how");         // Close, Esc, X
+    QTest::addColumn<QString>("userName");    // typed over the new row's name; empty: edit Master
+    QTest::addColumn<int>("answer");          // to "Save the changes to this operator?"
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<QString>("storedAfter"); // Master's password
+    QTest::addColumn<int>("errors");
+
+    QTest::newRow("Close, Yes: saved") << u"Close"_s << QString() << int(QMessageBox::Yes) << true
+                                       << u"t1pped"_s << 0;
+    QTest::newRow("Esc, No: discarded")
+        << u"Esc"_s << QString() << int(QMessageBox::No) << true << kMasterPassword << 0;
+    QTest::newRow("window's X, Cancel: kept open")
+        << u"X"_s << QString() << int(QMessageBox::Cancel) << false << kMasterPassword << 0;
+    QTest::newRow("Yes, but the save fails: kept open")
+        << u"Close"_s << kMaster << int(QMessageBox::Yes) << false << kMasterPassword << 1;
+}
+
+void TestOperators::operatorsDialogAsksBeforeDroppingAnEdit()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, userName);
+    QFETCH(int, answer);
+    QFETCH(bool, closed);
+    QFETCH(QString, storedAfter);
+    QFETCH(int, errors);
+
+    Station s;
+    s.start();
+    TOperatorsFrm f(*s.dm().tbOperators);
+    f.show();
+    if (userName.isEmpty()) {
+        QVERIFY(s.dm().tbOperators->findKey(kMaster));
+        // Typed over the whole password: the first key starts the edit.
+        f.edPassword()->selectAll();
+        QTest::keyClicks(f.edPassword(), u"t1pped"_s);
+        QCOMPARE(f.edPassword()->text(), u"t1pped"_s);
+    } else {
+        // A second operator under a name already taken: the store refuses it.
+        f.navButton(TOperatorsFrm::nbInsert)->click();
+        QTest::keyClicks(f.edUserName(), userName);
+    }
+    QVERIFY(s.dm().tbOperators->state() != store::Dataset::State::Browse);
+
+    QString asked;
+    QTimer answering;
+    connect(&answering, &QTimer::timeout, &answering, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || box->objectName() != u"SaveChangesBox"_s)
+            return;
+        answering.stop();
+        asked = box->text();
+        box->button(static_cast<QMessageBox::StandardButton>(answer))->click();
+    });
+    answering.start(20);
+    if (how == u"Close"_s)
+        f.findChild<QPushButton *>(u"btnClose"_s)->click();
+    else if (how == u"Esc"_s)
+        QTest::keyClick(&f, Qt::Key_Escape);
+    else
+        f.close();
+
+    QCOMPARE(asked, u"Save the changes to this operator?"_s);
+    QCOMPARE(f.isVisible(), !closed);
+    QCOMPARE(s.messages.errors.size(), errors);
+    // As stored, not as the cursor shows it.
+    QSqlQuery q = s.dm().database().exec(u"SELECT Password FROM Operators WHERE UserName = ?"_s,
+                                         {kMaster});
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toString(), storedAfter);
+    QCOMPARE(s.dm().tbOperators->state() == store::Dataset::State::Browse, closed);
+    if (!closed && userName.isEmpty())
+        QCOMPARE(f.edPassword()->text(), u"t1pped"_s); // nothing typed is lost
 }
 
 void TestOperators::operatorsDialogDeleteProtection_data()
