@@ -8,6 +8,7 @@
 #include "console/operatorsfrm.h"
 #include "console/statusbar.h"
 #include "localization/texts.h"
+#include "store/errors.h"
 #include "store/messages.h"
 #include "store/tdmod.h"
 
@@ -184,23 +185,45 @@ void TMainFrm::RefreshOperatorMenu()
 bool TMainFrm::FormCloseQuery()
 {
     bool canClose = false;
-    guarded([this, &canClose]() {
-        const std::unique_ptr<TLogOnFrm> frm = createLogOnFrm();
-        const QScopedValueRollback<QPointer<TLogOnFrm>> open(m_logOnFrm, frm.get());
-        frm->setWindowTitle(loc::text("Exit Quorvel Password"));
-        QString name, password;
-        if (!frm->Execute(name, password))
-            return;
-        // Any operator of the station may allow it, logged on or not.
-        const OperatorCheck check = checkOperator(*m_dm.tbOperators, name, password);
-        if (check != OperatorCheck::Accepted) {
-            reportRefusal(check);
-            return;
-        }
+    bool unreadable = !m_dm.tbOperators->isOpen();
+    if (!unreadable) {
+        guarded([this, &canClose, &unreadable]() {
+            try {
+                canClose = askExitPassword();
+            } catch (const store::EStoreError &) {
+                unreadable = true;
+                throw; // shown, then the shut-down is offered below
+            }
+        });
+    }
+    // Without the operators no password can be checked; the station must
+    // still be able to shut down in order, its settings written.
+    if (unreadable &&
+        store::messages().confirm(loc::text("The operators cannot be read, so no exit password "
+                                            "can be checked.\r\n\r\nShut the monitor down "
+                                            "anyway?"))) {
         canClose = true;
         m_dm.setAppClosing();
-    });
+    }
     return canClose;
+}
+
+bool TMainFrm::askExitPassword()
+{
+    const std::unique_ptr<TLogOnFrm> frm = createLogOnFrm();
+    const QScopedValueRollback<QPointer<TLogOnFrm>> open(m_logOnFrm, frm.get());
+    frm->setWindowTitle(loc::text("Exit Quorvel Password"));
+    QString name, password;
+    if (!frm->Execute(name, password))
+        return false;
+    // Any operator of the station may allow it, logged on or not.
+    const OperatorCheck check = checkOperator(*m_dm.tbOperators, name, password);
+    if (check != OperatorCheck::Accepted) {
+        reportRefusal(check);
+        return false;
+    }
+    m_dm.setAppClosing();
+    return true;
 }
 
 } // namespace console

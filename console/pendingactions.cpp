@@ -60,8 +60,18 @@ void TMainFrm::connectQueueActions()
 void TMainFrm::UpdateQueueControls()
 {
     const store::Table &pending = *m_dm.tbPending;
-    const store::Query &account = *m_dm.qryAccounts;
+    store::Query &account = *m_dm.qryAccounts;
     const bool hasEvent = pending.isOpen() && !pending.isEmpty();
+    // A lookup that failed is not an account that is gone: it is tried
+    // again, and never offers to delete the alarm.
+    QString lookupError;
+    if (hasEvent && !account.isOpen()) {
+        try {
+            account.open();
+        } catch (const store::EStoreError &e) {
+            lookupError = e.message();
+        }
+    }
     const bool hasAccount = account.isOpen() && !account.isEmpty();
     // A looping alarm can always be silenced by a logged-on operator, also
     // once the queue holds nothing it could be actioned from.
@@ -80,6 +90,11 @@ void TMainFrm::UpdateQueueControls()
     PgControl->hide();
     if (!hasEvent) {
         showQueueMessage(loc::text("No Pending Alarm Events"), kNoEventsColour);
+        btnDelete->hide();
+    } else if (!account.isOpen()) {
+        showQueueMessage(loc::text("The account details of this event cannot be read: %1")
+                             .arg(lookupError),
+                         kNoAccountColour);
         btnDelete->hide();
     } else {
         // The event's account was deleted: the event can only be removed.

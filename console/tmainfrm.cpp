@@ -179,6 +179,12 @@ void TMainFrm::buildMenu()
     mnuHelp = bar->addMenu(loc::text("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     About1 = menuItem(mnuHelp, "About1", loc::text("About"));
+    // Built as for nobody logged on: a start-up that fails before its menu
+    // refresh leaves no operator function open.
+    for (QAction *a : {mnuLogOff, mnuPasscode, mnuEditOperators})
+        a->setEnabled(false);
+    for (QMenu *m : {mnuAccounts, mnuCommunication, mnuSetup})
+        m->menuAction()->setEnabled(false);
 
     const std::array<std::pair<QAction *, void (TMainFrm::*)()>, 5> handlers{{
         {AccEdit, &TMainFrm::AccEditClick},
@@ -213,6 +219,7 @@ void TMainFrm::buildPendingView()
     lbNoEvents = new QLabel(Panel1);
     lbNoEvents->setObjectName(QStringLiteral("lbNoEvents"));
     lbNoEvents->setAlignment(Qt::AlignCenter);
+    lbNoEvents->setWordWrap(true);
     QFont message(QStringLiteral("Tahoma"));
     message.setPixelSize(24);
     message.setBold(true);
@@ -532,8 +539,10 @@ void TMainFrm::AccEditClick()
     });
     // Edited account details show at once, also after a failure.
     DBGrid1->viewport()->update();
-    m_dm.qryAccounts->close();
-    m_dm.qryAccounts->open();
+    guarded([this]() {
+        m_dm.qryAccounts->close();
+        m_dm.qryAccounts->open();
+    });
     UpdateQueueControls();
 }
 

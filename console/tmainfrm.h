@@ -188,8 +188,10 @@ private:
     void buildPendingView();
     // Start-up, from the language menu to the date formats.
     void FormCreate();
-    // Exit protection: true when an operator's name and password allow it.
+    // Exit protection: true when an operator's name and password allow it,
+    // or, when the operators cannot be read, the shut-down is confirmed.
     bool FormCloseQuery();
+    bool askExitPassword();
     void FormClose();
     void Panel3Resize();
     void connectQueueActions();

@@ -54,6 +54,9 @@ private slots:
     void settingsSurviveARestartUnchanged();
     void settingsAreReadOnce();
     void damagedStoreIsReportedAndTheWindowStillOpens();
+    void menuStartsLockedForNobodyLoggedOn();
+    void exitWithoutOperatorsOffersAConfirmedShutDown_data();
+    void exitWithoutOperatorsOffersAConfirmedShutDown();
     void portChangedInSettingsIsUsedAtNextStart();
     void setupKeepsListeningWhenTheNewPortFails_data();
     void setupKeepsListeningWhenTheNewPortFails();
@@ -237,6 +240,74 @@ void TestMainFrm::damagedStoreIsReportedAndTheWindowStillOpens()
     QCOMPARE(w.settings().Port, QString::number(s.port()));
     QCOMPARE(w.statusText(4), QStringLiteral("Operator: "));
     QVERIFY(w.link().isListening());
+}
+
+namespace {
+
+void damageStore(Station &s)
+{
+    QDir().mkpath(s.programFolder() + QStringLiteral("/data"));
+    QFile bad(s.programFolder() + QStringLiteral("/data/quorvel.db"));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write(QByteArray(4096, 'x'));
+}
+
+} // namespace
+
+void TestMainFrm::menuStartsLockedForNobodyLoggedOn()
+{
+    // What the menu offers while the start-up is held up by its first failure.
+    Station s;
+    damageStore(s);
+    QStringList open;
+    s.messages.whileErrorShown = [&] {
+        if (!open.isEmpty())
+            return;
+        TMainFrm *window = nullptr;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            window = window ? window : qobject_cast<TMainFrm *>(top);
+        QVERIFY(window);
+        TMainFrm &w = *window;
+        for (QAction *a : {w.mnuLogOn, w.mnuLogOff, w.mnuPasscode, w.mnuEditOperators, w.mnuExit,
+                           w.mnuAccounts->menuAction(), w.mnuCommunication->menuAction(),
+                           w.mnuSetup->menuAction(), w.mnuHelp->menuAction()}) {
+            if (a->isEnabled())
+                open << a->objectName() + a->text();
+        }
+    };
+    s.start();
+    QCOMPARE(s.messages.errors.size(), 1);
+    QCOMPARE(open, (QStringList{QStringLiteral("mnuLogOnLog On..."), QStringLiteral("mnuExitExit"),
+                                QStringLiteral("Help")}));
+}
+
+void TestMainFrm::exitWithoutOperatorsOffersAConfirmedShutDown_data()
+{
+    QTest::addColumn<bool>("confirmed");
+    QTest::newRow("shut down") << true;
+    QTest::newRow("kept running") << false;
+}
+
+void TestMainFrm::exitWithoutOperatorsOffersAConfirmedShutDown()
+{
+    QFETCH(bool, confirmed);
+    Station s;
+    damageStore(s);
+    TMainFrm &w = s.start();
+    w.show();
+    s.messages.confirmAnswers << confirmed;
+    w.mnuExit->trigger();
+    QCOMPARE(s.messages.questions.size(), 1);
+    QVERIFY2(s.messages.questions.first().startsWith(
+                 QStringLiteral("The operators cannot be read, so no exit password")),
+             qPrintable(s.messages.questions.first()));
+    QCOMPARE(s.driver.seen.size(), 0); // no password dialog that could never succeed
+    QCOMPARE(w.isVisible(), !confirmed);
+    QCOMPARE(s.dm().AppClosing(), confirmed);
+    QCOMPARE(w.link().isListening(), !confirmed);
+    s.stop();
+    // The settings are written as at every orderly shut-down.
+    QCOMPARE(s.setting(kCommunication, QStringLiteral("Port")), QString::number(s.port()));
 }
 
 void TestMainFrm::portChangedInSettingsIsUsedAtNextStart()

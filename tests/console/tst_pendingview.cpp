@@ -217,6 +217,7 @@ private slots:
     void actionAndLogSilenceFirst();
     void logOffDisablesTheButtonsButKeepsThePages();
     void deletedAccountsEventCanOnlyBeDeleted();
+    void failedAccountLookupNeverOffersDelete();
     void rowColoursByPriority_data();
     void rowColoursByPriority();
     void selectedRowKeepsSelectionColours();
@@ -568,6 +569,32 @@ void TestPendingView::logOffDisablesTheButtonsButKeepsThePages()
     c.s.logOn(u"Master"_s, u"master"_s);
     QVERIFY(w.btnSilence->isEnabled());
     QVERIFY(w.moComments->isEnabled());
+}
+
+void TestPendingView::failedAccountLookupNeverOffersDelete()
+{
+    Console c;
+    c.receive(frame(u"1234"_s, 'E', 130));
+    TMainFrm &w = c.w;
+    QVERIFY(!w.PgControl->isHidden());
+    // The account lookup cannot run again (here: its table is out of reach).
+    c.dm().database().exec(u"ALTER TABLE Accounts RENAME TO AccountsAway"_s);
+    w.AccEdit->trigger(); // the account manager closes: the console looks again
+    QVERIFY(!c.s.messages.errors.isEmpty());
+    QVERIFY2(w.lbNoEvents->text().startsWith(
+                 u"The account details of this event cannot be read: no such table"_s),
+             qPrintable(w.lbNoEvents->text()));
+    QVERIFY(w.PgControl->isHidden());
+    QVERIFY(w.btnDelete->isHidden());
+    for (QPushButton *b : {w.btnAction, w.btnCancel, w.btnHistory})
+        QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+    QCOMPARE(c.pending().recordCount(), 1);
+
+    // Once it can be read again, the alarm is shown as before.
+    c.dm().database().exec(u"ALTER TABLE AccountsAway RENAME TO Accounts"_s);
+    w.UpdateQueueControls();
+    QVERIFY(!w.PgControl->isHidden());
+    QVERIFY(w.btnAction->isEnabled());
 }
 
 void TestPendingView::deletedAccountsEventCanOnlyBeDeleted()
