@@ -431,6 +431,11 @@ void TMainFrm::focusWindowChanged(QWindow *window)
 {
     if (!window)
         return;
+    // A menu, a drop-down list or a tool tip is part of the window it opens
+    // from, not another window of the program.
+    const Qt::WindowType type = window->type();
+    if (type == Qt::Popup || type == Qt::ToolTip)
+        return;
     if (window == windowHandle()) {
         // Only a hand-over from another of the program's own windows counts,
         // and not the return from a log-on dialog or from a box it showed:

@@ -50,6 +50,7 @@ private slots:
     void logOnDialogOpensByItselfAtStart();
     void staleLogOnRequestsOpenNothing();
     void cancelledLogOnIsOfferedAgainOnlyAfterAnotherWindow();
+    void openingAMenuOffersNoLogOn();
     void statusPanelsShowTheRights_data();
     void statusPanelsShowTheRights();
     void communicationMenuFollowsSetupComms();
@@ -174,6 +175,31 @@ void TestOperators::cancelledLogOnIsOfferedAgainOnlyAfterAnotherWindow()
     w.activateWindow();
     QTRY_VERIFY(w.LoggedOn());
     QCOMPARE(s.driver.seen.size(), 2);
+    QCOMPARE(s.driver.unanswered, 0);
+}
+
+void TestOperators::openingAMenuOffersNoLogOn()
+{
+    Station s;
+    TMainFrm &w = s.start();
+    s.driver.cancel();
+    w.show();
+    QTRY_COMPARE(s.driver.seen.size(), 1);
+    QTRY_VERIFY(!w.logOnDialogExists());
+    w.activateWindow();
+    QTRY_VERIFY(w.isActiveWindow());
+
+    // Menus opened and closed while logged off: a menu is no other window.
+    for (QMenu *menu : {w.mnuOperator, w.mnuHelp}) {
+        menu->popup(w.mapToGlobal(QPoint(10, 10)));
+        QTRY_VERIFY(menu->isVisible());
+        QTest::qWait(50);
+        menu->hide();
+        w.activateWindow();
+        QTest::qWait(100);
+    }
+    QCOMPARE(s.driver.seen.size(), 1);
+    QVERIFY(!w.logOnDialogExists());
     QCOMPARE(s.driver.unanswered, 0);
 }
 
