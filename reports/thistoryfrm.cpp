@@ -4,6 +4,7 @@
 #include "pipeline/eventcatalogue.h"
 #include "reports/handlers.h"
 #include "store/guarded.h"
+#include "store/messages.h"
 #include "reports/historymodel.h"
 #include "reports/reportformats.h"
 #include "reports/thistreportfrm.h"
@@ -12,7 +13,9 @@
 #include "store/tdmod.h"
 
 #include <QCheckBox>
-#include <QDateEdit>
+#include <QHelpEvent>
+#include <QPlainTextEdit>
+#include <QToolTip>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -98,6 +101,10 @@ THistoryFrm::THistoryFrm(store::TDMod &dm, QWidget *parent) : QDialog(parent), m
     for (const HistoryModel::Column &c : HistoryModel::columns())
         m_bounds << ColumnBounds{qRound(c.bounds.initial * scale), qRound(c.bounds.minimum * scale),
                                  qRound(c.bounds.maximum * scale)};
+    // "Actioned At" holds a date like the first column: never narrower.
+    const int actioned = HistoryModel::columns().size() - 2;
+    m_bounds[actioned].minimum = std::max(m_bounds[actioned].minimum, m_bounds[0].minimum);
+    m_bounds[actioned].initial = std::max(m_bounds[actioned].initial, m_bounds[0].initial);
     for (int c = 0; c < m_bounds.size(); ++c)
         DBGrid1->setColumnWidth(c, m_bounds[c].initial);
     // The window widens with the columns, within the screen.
@@ -131,15 +138,18 @@ THistoryFrm::THistoryFrm(store::TDMod &dm, QWidget *parent) : QDialog(parent), m
     gbDateRange->setObjectName(QStringLiteral("gbDateRange"));
     lbStartDate = new QLabel(gbDateRange);
     lbEndDate = new QLabel(gbDateRange);
-    dpStart = new QDateEdit(gbDateRange);
+    dpStart = new DateField(gbDateRange);
     dpStart->setObjectName(QStringLiteral("dpStart"));
-    dpEnd = new QDateEdit(gbDateRange);
+    dpEnd = new DateField(gbDateRange);
     dpEnd->setObjectName(QStringLiteral("dpEnd"));
     const QDate today = store::now().date();
-    for (QDateEdit *picker : {dpStart, dpEnd}) {
-        picker->setCalendarPopup(true);
+    for (DateField *picker : {dpStart, dpEnd}) {
+        // Shows and reads the program's short date, as typed.
         picker->setDisplayFormat(reportFormats().shortDate);
         picker->setDate(today);
+        picker->setMinimumWidth(picker->fontMetrics().horizontalAdvance(
+                                    QDate(2000, 12, 28).toString(reportFormats().shortDate)) +
+                                40);
     }
     cbUseDate = new QCheckBox(gbDateRange);
     cbUseDate->setObjectName(QStringLiteral("cbUseDate"));
@@ -174,9 +184,22 @@ THistoryFrm::THistoryFrm(store::TDMod &dm, QWidget *parent) : QDialog(parent), m
     bottom->addLayout(left);
     bottom->addStretch();
     bottom->addLayout(buttons);
+    moComments = new QPlainTextEdit(this);
+    moComments->setObjectName(QStringLiteral("moComments"));
+    moComments->setReadOnly(true);
+    moComments->setFixedHeight(moComments->fontMetrics().lineSpacing() * 4 + 10);
     auto *main = new QVBoxLayout(this);
     main->addWidget(DBGrid1, 1);
+    main->addWidget(moComments);
     main->addLayout(bottom);
+    // Whatever the rows shown, the first is current and its comment shows.
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this]() {
+        if (m_model->rowCount() > 0)
+            DBGrid1->selectRow(0);
+        showCurrentRow();
+    });
+    connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this]() { showCurrentRow(); });
 
     retranslateUi();
     FormCreate();
@@ -265,6 +288,13 @@ void THistoryFrm::cbFilterEventsClick()
 
 void THistoryFrm::cbUseDateClick()
 {
+    if (cbUseDate->isChecked() && (!dpStart->hasAcceptableInput() || !dpEnd->hasAcceptableInput())) {
+        // Never a range the operator did not type.
+        cbUseDate->setChecked(false);
+        store::messages().error(loc::text("Please type the dates in the form %1.")
+                                    .arg(reportFormats().shortDate));
+        return;
+    }
     store::guarded([this]() {
         if (cbUseDate->isChecked()) {
             const QDateTime start(dpStart->date(), QTime(0, 0, 0));
@@ -307,14 +337,57 @@ void THistoryFrm::done(int result)
 
 bool THistoryFrm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Resize && watched == DBGrid1->viewport())
-        stretchColumns();
+    if (watched == DBGrid1->viewport()) {
+        if (event->type() == QEvent::Resize)
+            stretchColumns();
+        if (event->type() == QEvent::ToolTip) {
+            // A cell's whole text, however narrow its column.
+            const auto *help = static_cast<QHelpEvent *>(event);
+            const QString text = cellText(DBGrid1->indexAt(help->pos()));
+            if (text.isEmpty())
+                QToolTip::hideText();
+            else
+                QToolTip::showText(help->globalPos(), text, DBGrid1->viewport());
+            return true;
+        }
+    }
     return QDialog::eventFilter(watched, event);
+}
+
+QString THistoryFrm::cellText(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return {};
+    const auto &columns = HistoryModel::columns();
+    if (index.column() == columns.size() - 1) {
+        // The comment as typed, its lines kept.
+        store::Query &history = *m_dm.qryHistory;
+        const int field = history.fieldIndex(QString::fromLatin1(columns.last().field));
+        if (field >= 0 && history.isOpen() && index.row() < history.recordCount()) {
+            QString text = history.recordAt(index.row()).value(field).toString();
+            return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).trimmed();
+        }
+    }
+    return index.data(Qt::DisplayRole).toString();
+}
+
+void THistoryFrm::showCurrentRow()
+{
+    const QModelIndex current = DBGrid1->currentIndex();
+    moComments->setPlainText(
+        current.isValid() ? cellText(m_model->index(current.row(), m_model->columnCount() - 1))
+                          : QString());
 }
 
 void THistoryFrm::stretchColumns()
 {
-    const QList<int> widths = StretchColumns(DBGrid1->viewport()->width(), m_bounds);
+    QList<int> widths = StretchColumns(DBGrid1->viewport()->width(), m_bounds);
+    // The comments take whatever width is left.
+    int used = 0;
+    for (int c = 0; c + 1 < widths.size(); ++c)
+        used += widths[c];
+    if (!widths.isEmpty())
+        widths.last() = std::max(widths.last(), DBGrid1->viewport()->width() - used);
     for (int c = 0; c < widths.size(); ++c)
         DBGrid1->setColumnWidth(c, widths[c]);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reports/datefield.h"
 #include "reports/historymodel.h"
 
 #include <QDateTime>
@@ -7,7 +8,7 @@
 #include <QList>
 
 class QCheckBox;
-class QDateEdit;
+class QPlainTextEdit;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -62,11 +63,13 @@ public:
     QGroupBox *gbDateRange;
     QLabel *lbStartDate;
     QLabel *lbEndDate;
-    QDateEdit *dpStart;
-    QDateEdit *dpEnd;
+    DateField *dpStart;
+    DateField *dpEnd;
     QCheckBox *cbUseDate;
     QPushButton *btnPrint;
     QPushButton *btnClose;
+    // The current row's whole comment, however many lines it has.
+    QPlainTextEdit *moComments;
 
 protected:
     // Every way of closing the viewer comes through here.
@@ -79,6 +82,8 @@ private:
     void FormClose();
     void stretchColumns();
     void runHistory(const QString &clause);
+    void showCurrentRow();
+    QString cellText(const QModelIndex &index) const;
 
     store::TDMod &m_dm;
     HistoryModel *m_model;

@@ -4,6 +4,7 @@
 #include "historyrows.h"
 #include "reports/bandreport.h"
 #include "reports/historymodel.h"
+#include "reports/reportformats.h"
 #include "reports/reportpreview.h"
 #include "reports/thistoryfrm.h"
 #include "support/recordingmessages.h"
@@ -11,7 +12,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDateEdit>
+#include <QHelpEvent>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QToolTip>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
@@ -106,6 +111,9 @@ private slots:
     void printPreviewsTheRowsShown();
     void printPreviewDialogOpens();
     void failingRerunKeepsTheViewerOpen();
+    void wholeTextsShow();
+    void typedDates_data();
+    void typedDates();
     void screenshot();
 
 private:
@@ -436,6 +444,103 @@ void TestHistoryFrm::failingRerunKeepsTheViewerOpen()
     QVERIFY(m_viewer->isVisible());
 }
 
+namespace {
+
+const QString kThreeLines =
+    QStringLiteral("Key holder called, on his way\r\nPolice informed\r\nAll clear at 09:40");
+
+} // namespace
+
+void TestHistoryFrm::wholeTextsShow()
+{
+    const QString longDesc = QStringLiteral("Zone 12 Burglary Alarm, Rear Warehouse Loading Bay "
+                                            "Door, Area 3 Ground Floor");
+    addHistory(m_store->dm(), {{at(5, 1, 9, 0, 0), 1, 1, longDesc, QStringLiteral("Master"),
+                                kThreeLines, at(5, 1, 9, 41, 7)}});
+    THistoryFrm &v = *m_viewer;
+    v.openAccount(QStringLiteral("1234"), QStringLiteral("Smith & Sons"));
+    v.resize(800, 600);
+    v.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&v));
+
+    // The newest row is current, and its comment reads as typed.
+    QCOMPARE(v.DBGrid1->currentIndex().row(), 0);
+    QVERIFY(v.DBGrid1->selectionModel()->isRowSelected(0, {}));
+    QCOMPARE(v.moComments->toPlainText(),
+             QStringLiteral("Key holder called, on his way\nPolice informed\nAll clear at 09:40"));
+    // Another row made current shows its own.
+    v.DBGrid1->selectRow(1);
+    QCOMPARE(v.moComments->toPlainText(), QString());
+
+    // "Actioned At" is as wide as the other date; the comments reach the edge.
+    QVERIFY(v.DBGrid1->columnWidth(4) >= v.DBGrid1->columnWidth(0));
+    int used = 0;
+    for (int c = 0; c < v.model()->columnCount(); ++c)
+        used += v.DBGrid1->columnWidth(c);
+    QVERIFY(used >= v.DBGrid1->viewport()->width());
+
+    // A cut cell shows its whole text in its tool tip.
+    const QRect cell = v.DBGrid1->visualRect(v.model()->index(0, 1));
+    QVERIFY(v.DBGrid1->fontMetrics().horizontalAdvance(longDesc) > cell.width());
+    QHelpEvent help(QEvent::ToolTip, cell.center(), v.DBGrid1->viewport()->mapToGlobal(cell.center()));
+    QApplication::sendEvent(v.DBGrid1->viewport(), &help);
+    QTRY_COMPARE(QToolTip::text(), longDesc);
+}
+
+void TestHistoryFrm::typedDates_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QDate>("date"); // invalid: refused, the range not applied
+
+    QTest::newRow("month first, zero-padded")
+        << QStringLiteral("M/d/yyyy") << QStringLiteral("06/15/2023") << QDate(2023, 6, 15);
+    QTest::newRow("month first") << QStringLiteral("M/d/yyyy") << QStringLiteral("6/5/2023")
+                                 << QDate(2023, 6, 5);
+    QTest::newRow("year first") << QStringLiteral("yyyy/MM/dd") << QStringLiteral("2023/06/15")
+                                << QDate(2023, 6, 15);
+    QTest::newRow("day and month swapped")
+        << QStringLiteral("M/d/yyyy") << QStringLiteral("15/06/2023") << QDate();
+    QTest::newRow("not a date") << QStringLiteral("M/d/yyyy") << QStringLiteral("6/15") << QDate();
+}
+
+void TestHistoryFrm::typedDates()
+{
+    QFETCH(QString, format);
+    QFETCH(QString, typed);
+    QFETCH(QDate, date);
+    const ReportFormats before = reportFormats();
+    ReportFormats formats = before;
+    formats.shortDate = format;
+    setReportFormats(formats);
+    THistoryFrm v(m_store->dm());
+    setReportFormats(before);
+    v.openAccount(QStringLiteral("1234"), QStringLiteral("Smith & Sons"));
+    v.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&v));
+
+    // The field shows the program's short date.
+    const QDate today = v.dpStart->date();
+    QCOMPARE(v.dpStart->lineEdit()->text(), today.toString(format));
+    v.dpEnd->setDate(QDate(2023, 12, 31));
+    v.dpStart->lineEdit()->setFocus();
+    v.dpStart->lineEdit()->selectAll();
+    QTest::keyClicks(v.dpStart->lineEdit(), typed);
+    v.cbUseDate->click();
+    if (date.isValid()) {
+        QCOMPARE(v.dpStart->date(), date);
+        QCOMPARE(v.dpStart->lineEdit()->text(), date.toString(format));
+        QVERIFY(v.cbUseDate->isChecked());
+        QVERIFY(m_messages.errors.isEmpty());
+    } else {
+        QCOMPARE(v.dpStart->date(), today);
+        QVERIFY(!v.cbUseDate->isChecked());
+        QCOMPARE(m_messages.errors, QStringList{QStringLiteral("Please type the dates in the form %1.")
+                                                    .arg(format)});
+        QCOMPARE(v.dpStart->lineEdit()->text(), typed); // kept for mending
+    }
+}
+
 void TestHistoryFrm::screenshot()
 {
     QList<HistoryRow> rows;
@@ -445,18 +550,18 @@ void TestHistoryFrm::screenshot()
                      QStringLiteral("Zone %1 Burglary Alarm Area 1").arg(i + 1), ops[i % 2],
                      i % 4 == 0 ? QStringLiteral("Key holder called, all clear") : QString(),
                      at(4, 1 + i % 28, 8 + i % 12, i, 30)});
+    rows.append({at(4, 30, 23, 0, 0), 1, 1, QStringLiteral("Zone 31 Burglary Alarm Area 1"),
+                 ops[0], kThreeLines, at(4, 30, 23, 2, 10)});
     addHistory(m_store->dm(), rows);
     m_viewer->openAccount(QStringLiteral("1234"), QStringLiteral("Smith & Sons"));
-    // The offscreen screen is only 800 pixels wide; a station's is wider.
-    m_viewer->resize(980, 534);
+    m_viewer->resize(800, 600);
     m_viewer->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_viewer.get()));
-    m_viewer->DBGrid1->selectRow(2);
-    // The columns fill the grid, each within its bounds.
+    // The columns fill the grid at least.
     int used = 0;
     for (int c = 0; c < m_viewer->model()->columnCount(); ++c)
         used += m_viewer->DBGrid1->columnWidth(c);
-    QVERIFY(qAbs(used - m_viewer->DBGrid1->viewport()->width()) <= 1);
+    QVERIFY(used >= m_viewer->DBGrid1->viewport()->width() - 1);
     const QImage image = m_viewer->grab().toImage();
     QVERIFY(!image.isNull());
     const QString folder = qEnvironmentVariable("QUORVEL_SCREENSHOT_DIR");
