@@ -9,7 +9,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QEvent>
+#include <QFontMetrics>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace console {
 
@@ -48,6 +51,8 @@ TLogOnFrm::TLogOnFrm(store::Table &operators, const QString &lastOperator, QWidg
     layout->addSpacing(8);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    QEvent fit(QEvent::WindowTitleChange);
+    changeEvent(&fit);
 
     // Read without moving the shared cursor.
     if (operators.isOpen()) {
@@ -58,6 +63,29 @@ TLogOnFrm::TLogOnFrm(store::Table &operators, const QString &lastOperator, QWidg
     m_userList->setCurrentIndex(-1);
     if (!lastOperator.isEmpty())
         m_userList->setEditText(lastOperator);
+}
+
+int TLogOnFrm::captionWidth(const QString &caption, const QFont &font)
+{
+    // Title bars commonly set the caption in bold, beside an icon and three
+    // buttons.
+    QFont bold = font;
+    bold.setBold(true);
+    constexpr int kIconAndButtons = 150;
+    return QFontMetrics(bold).horizontalAdvance(caption) + kIconAndButtons;
+}
+
+void TLogOnFrm::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if ((event->type() != QEvent::WindowTitleChange && event->type() != QEvent::FontChange) ||
+        !layout())
+        return;
+    // The passcode steps differ only in their caption's end: it must show whole.
+    const QMargins margins = layout()->contentsMargins();
+    m_userList->setMinimumWidth(std::max(
+        230, captionWidth(windowTitle(), font()) - margins.left() - margins.right()));
+    adjustSize();
 }
 
 void TLogOnFrm::showEvent(QShowEvent *event)

@@ -29,8 +29,12 @@ public:
     QComboBox *UserList() const { return m_userList; }
     QLineEdit *Password() const { return m_password; }
 
+    // The width the window needs so that a title bar shows its whole caption.
+    static int captionWidth(const QString &caption, const QFont &font);
+
 protected:
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     QComboBox *m_userList;

@@ -79,6 +79,7 @@ void DialogDriver::poll()
         s.focusOnPassword = logOn->focusWidget() == logOn->Password();
         for (int i = 0; i < logOn->UserList()->count(); ++i)
             s.userList << logOn->UserList()->itemText(i);
+        s.image = logOn->grab().toImage();
         seen << s;
         if (a.kind == Answer::Cancel) {
             logOn->reject();

@@ -3,6 +3,7 @@
 #include "support/recordingmessages.h"
 
 #include <QElapsedTimer>
+#include <QImage>
 #include <QObject>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -33,6 +34,7 @@ public:
         bool userListEnabled = true;
         bool focusOnPassword = false;
         QStringList userList;
+        QImage image; // the dialog as it was shown
     };
 
     DialogDriver();

@@ -20,6 +20,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QSqlQuery>
+#include <QPainter>
+#include <QDir>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -384,6 +386,32 @@ void TestOperators::passcodeChange()
         QCOMPARE(s.driver.seen[i].caption, captions[i]);
         QCOMPARE(s.driver.seen[i].userText, kMaster);
         QVERIFY(!s.driver.seen[i].userListEnabled);
+        // Wide enough for the whole caption: the steps differ only at its end.
+        const int needed = console::TLogOnFrm::captionWidth(captions[i], w.font());
+        QVERIFY2(s.driver.seen[i].image.width() >= needed,
+                 qPrintable(u"%1 < %2"_s.arg(s.driver.seen[i].image.width()).arg(needed)));
+    }
+    const QString folder = qEnvironmentVariable("QUORVEL_SCREENSHOT_DIR");
+    if (!folder.isEmpty() && qstrcmp(QTest::currentDataTag(), "accepted") == 0) {
+        // Each step under a title bar drawn as a window manager would draw it.
+        for (int i = 0; i < s.driver.seen.size(); ++i) {
+            const QImage &dialog = s.driver.seen[i].image;
+            QImage shot(dialog.width(), dialog.height() + 28, QImage::Format_RGB32);
+            shot.fill(QColor(0x2B, 0x57, 0x9A));
+            QPainter p(&shot);
+            QFont bold = w.font();
+            bold.setBold(true);
+            p.setFont(bold);
+            p.setPen(Qt::white);
+            p.drawText(QRect(30, 0, dialog.width() - 120, 28), Qt::AlignVCenter | Qt::AlignLeft,
+                       QFontMetrics(bold).elidedText(captions[i], Qt::ElideRight,
+                                                     dialog.width() - 120));
+            for (int b = 0; b < 3; ++b)
+                p.fillRect(dialog.width() - 30 * (b + 1), 6, 22, 16, QColor(0xDD, 0xDD, 0xDD));
+            p.drawImage(0, 28, dialog);
+            p.end();
+            QVERIFY(shot.save(QDir(folder).filePath(u"passcode-step-%1.png"_s.arg(i + 1))));
+        }
     }
     QCOMPARE(s.messages.errors, error.isEmpty() ? QStringList() : QStringList{error});
     QCOMPARE(s.messages.informations,
