@@ -2,6 +2,7 @@
 
 #include "console/dateformats.h"
 #include "localization/texts.h"
+#include "store/displaytexts.h"
 #include "store/schema.h"
 #include "store/tdmod.h"
 
@@ -14,6 +15,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 
 namespace console {
@@ -198,6 +200,25 @@ void AccountPages::buildCustomerDetails(QWidget *page)
     e->addWidget(valueBox(kPending + QStringLiteral("DateTime"), event), r++, 1, 1, 3);
     e->setColumnStretch(2, 1);
     e->setColumnStretch(3, 1);
+    // Fixed widths, so the boxes keep their places from one alarm to the
+    // next whatever its texts: the narrow ones fit their longest value, the
+    // others share the rest and cut a text that is longer.
+    const QFontMetrics fm = event->fontMetrics();
+    const auto widest = [&fm](QString (*textOf)(int), int first, int last) {
+        int w = 0;
+        for (int v = first; v <= last; ++v)
+            w = std::max(w, fm.horizontalAdvance(textOf(v)));
+        return w + 12;
+    };
+    const int narrow = std::max(widest(store::PriorityText, 1, 5),
+                                fm.horizontalAdvance(QStringLiteral("0000")) + 12);
+    for (const char *f : {"Priority", "EventID", "EventCode"})
+        m_boxes.value(kPending + QLatin1String(f))->setFixedWidth(narrow);
+    m_boxes.value(kPending + QStringLiteral("EventType"))
+        ->setFixedWidth(widest(store::EventTypeText, 1, 4));
+    for (const char *f : {"EventGroup", "IDText", "EventText", "DateTime"})
+        m_boxes.value(kPending + QLatin1String(f))
+            ->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     auto *comments = new QGroupBox(loc::text("Operator Comments"), event);
     comments->setObjectName(QStringLiteral("gbComments"));
@@ -275,6 +296,12 @@ void AccountPages::buildKeyholders(QWidget *page)
 void AccountPages::setDateFormat(const QString &format)
 {
     m_dateFormat = format;
+    // A whole date and time always shows, however narrow the window.
+    if (QLabel *box = m_boxes.value(kPending + QStringLiteral("DateTime"))) {
+        const QString widest =
+            DateFormats::format(QDateTime(QDate(2000, 12, 28), QTime(23, 59, 59)), format);
+        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(widest) + 12);
+    }
     refresh();
 }
 

@@ -180,6 +180,7 @@ void TMainFrm::RefreshOperatorMenu()
     mnuSetup->menuAction()->setEnabled(m_loggedOn);
     mnuExit->setEnabled(true);
     mnuHelp->menuAction()->setEnabled(true);
+    fitMinimumSize();
 }
 
 bool TMainFrm::FormCloseQuery()

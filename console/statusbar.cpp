@@ -3,6 +3,8 @@
 #include "localization/texts.h"
 
 #include <QLabel>
+
+#include <algorithm>
 #include <QPainter>
 #include <QTimer>
 
@@ -108,6 +110,7 @@ StatBar::StatBar(QWidget *parent) : QStatusBar(parent)
     m_rx->setObjectName(QStringLiteral("RxLight"));
     m_tx->hide();
     m_rx->hide();
+    setPanelText(4, m_labels[4]->text());
 }
 
 void StatBar::placeLights()
@@ -130,8 +133,17 @@ void StatBar::setPanelText(int panel, const QString &text)
 {
     if (panel < 0 || panel >= kPanels)
         return;
-    if (QLabel *l = m_labels[static_cast<size_t>(panel)])
-        l->setText(text);
+    QLabel *l = m_labels[static_cast<size_t>(panel)];
+    if (!l)
+        return;
+    l->setText(text);
+    if (panel == 4) {
+        // The operator's panel is as wide as the name needs, up to its
+        // designed width, so the rights beside it show whole.
+        const int need = l->fontMetrics().horizontalAdvance(text) + 2 * l->frameWidth() +
+                         l->indent() + 8;
+        l->setFixedWidth(std::clamp(need, kWidths[3], kWidths[4]));
+    }
 }
 
 QString StatBar::panelText(int panel) const

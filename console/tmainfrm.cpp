@@ -37,6 +37,8 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace console {
 
 namespace {
@@ -280,6 +282,7 @@ void TMainFrm::buildPendingView()
     outer->addWidget(buttons);
 
     setCentralWidget(central);
+    fitMinimumSize();
 
     m_pendingGrid = new PendingGrid(DBGrid1, *m_dm.tbPending, this);
     m_pages = new AccountPages(m_dm, PgControl, this);
@@ -473,6 +476,35 @@ bool TMainFrm::eventFilter(QObject *watched, QEvent *event)
     if (watched == Panel3 && event->type() == QEvent::Resize)
         Panel3Resize();
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainFrm::fitMinimumSize()
+{
+    // Panel 5 shows every right an operator can hold.
+    store::CurrentOperator all;
+    all.EditRecords = all.AddRecords = all.DeleteRecords = all.SetupComms = all.PrintReports = true;
+    if (auto *access = m_statBar->findChild<QLabel *>(QStringLiteral("StatBarPanel5"))) {
+        const QString text = formatText(loc::text("Access Options: %s"), {accessText(all)});
+        access->setMinimumWidth(access->fontMetrics().horizontalAdvance(text) +
+                                2 * access->frameWidth() + access->indent() + 8);
+    }
+    // The smallest window still shows the status panels and the four count
+    // labels whole, with counts of three digits.
+    int counts = 0;
+    for (size_t i = 0; i < lbAlmCount.size(); ++i)
+        counts = std::max(counts, lbAlmCount[i]->fontMetrics().horizontalAdvance(formatText(
+                                      loc::text(kCountLabels[i].format), {QStringLiteral("888")})) +
+                                      2);
+    const int buttons = btnAction->parentWidget()->sizeHint().width();
+    // The status bar's own layout is made only when it shows: its panels are added up here.
+    int panels = 24; // the size grip and the bar's margins
+    for (int i = 0; i < StatBar::kPanels; ++i) {
+        if (auto *panel = m_statBar->findChild<QWidget *>(QStringLiteral("StatBarPanel%1").arg(i)))
+            panels += panel->minimumWidth() + 6;
+    }
+    const int width = std::max(panels, 4 * counts + buttons + 10);
+    setMinimumWidth(width);
+    setMinimumHeight(std::min(600, minimumSizeHint().height()));
 }
 
 void TMainFrm::Panel3Resize()

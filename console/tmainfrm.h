@@ -194,6 +194,8 @@ private:
     bool askExitPassword();
     void FormClose();
     void Panel3Resize();
+    // The window's least size shows the status panels and count labels whole.
+    void fitMinimumSize();
     void connectQueueActions();
     // The message of the top panel when the detail pages are hidden.
     void showQueueMessage(const QString &text, const QColor &colour);

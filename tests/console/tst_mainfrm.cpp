@@ -7,6 +7,7 @@
 #include "store/tdmod.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QLabel>
@@ -67,6 +68,7 @@ private slots:
     void receiverStartWarningsAppearAtStartup();
     void countLabelsShareTheRowByQuarters_data();
     void countLabelsShareTheRowByQuarters();
+    void smallestWindowShowsPanelsAndCountsWhole();
     void countsFollowThePendingRows();
     void postedEventsReachTheirHandlers();
 };
@@ -115,9 +117,11 @@ void TestMainFrm::designOfTheWindow()
                                  QStringLiteral("Help")}));
     QCOMPARE(w.mnuSetupLanguage->title(), QStringLiteral("Language"));
 
-    // Status bar: six panels, widths as designed, the last one takes the rest.
-    for (int i = 0; i < 5; ++i)
+    // Status bar: six panels, widths as designed, the last one takes the rest;
+    // the operator's is only as wide as the name needs (at most as designed).
+    for (int i = 0; i < 4; ++i)
         QCOMPARE(w.statBar()->panel(i)->width(), console::StatBar::kWidths[static_cast<size_t>(i)]);
+    QCOMPARE(w.statBar()->panel(4)->width(), console::StatBar::kWidths[3]);
     QCOMPARE(w.statusText(0), QStringLiteral("Status: Monitoring..."));
     QCOMPARE(w.statusText(3), QStringLiteral("Receiver: Offline"));
     QCOMPARE(w.statusText(4), QStringLiteral("Operator: "));
@@ -518,6 +522,39 @@ void TestMainFrm::countLabelsShareTheRowByQuarters()
         QCOMPARE(w.lbAlmCount[static_cast<size_t>(i)]->width(), labelWidth);
         QCOMPARE(w.lbAlmCount[static_cast<size_t>(i)]->x(), i * labelWidth);
     }
+}
+
+void TestMainFrm::smallestWindowShowsPanelsAndCountsWhole()
+{
+    Station s;
+    TMainFrm &w = s.start();
+    s.logOn(QStringLiteral("Master"), QStringLiteral("master")); // every right
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const auto whole = [](QLabel *label) {
+        const int room = label->contentsRect().width() - label->indent();
+        return label->fontMetrics().horizontalAdvance(label->text()) <= room;
+    };
+    auto *access = w.statBar()->findChild<QLabel *>(QStringLiteral("StatBarPanel5"));
+    QCOMPARE(access->text(), QStringLiteral("Access Options: Edt Add Del Com Rep"));
+    QVERIFY2(whole(access), qPrintable(QString::number(access->width())));
+
+    const QString folder = qEnvironmentVariable("QUORVEL_SCREENSHOT_DIR");
+    if (!folder.isEmpty())
+        QVERIFY(w.statBar()->grab().save(QDir(folder).filePath(QStringLiteral("status-bar.png"))));
+
+    // At its smallest, with three-digit counts.
+    for (size_t i = 0; i < w.lbAlmCount.size(); ++i)
+        s.dm().PriorityCounts[i + 1] = 888;
+    w.RefreshStatusAndCounts();
+    w.resize(w.minimumSize());
+    QTRY_COMPARE(w.size(), w.minimumSize());
+    QCoreApplication::processEvents();
+    QVERIFY2(whole(access), qPrintable(QString::number(access->width())));
+    for (QLabel *count : w.lbAlmCount)
+        QVERIFY2(whole(count), qPrintable(count->text()));
+    if (!folder.isEmpty())
+        QVERIFY(w.grab().save(QDir(folder).filePath(QStringLiteral("main-window-smallest.png"))));
 }
 
 void TestMainFrm::countsFollowThePendingRows()

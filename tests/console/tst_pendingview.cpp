@@ -206,6 +206,7 @@ private slots:
     void emptyQueue();
     void countLabelsForThreeVeryHighAndOneLow();
     void gridAndPagesShowTheEvent();
+    void eventDetailsKeepTheirPlaces();
     void lightsFollowTheAccount();
     void actionRefusedWithoutComments();
     void actionFilesTheEventWithTheComments();
@@ -281,6 +282,36 @@ void TestPendingView::countLabelsForThreeVeryHighAndOneLow()
                 ink = near(image.pixelColor(x, y), colours[i].second, 40);
         QVERIFY2(ink, qPrintable(l->objectName()));
     }
+}
+
+void TestPendingView::eventDetailsKeepTheirPlaces()
+{
+    Console c;
+    c.w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&c.w));
+    c.setPriority(u"1234"_s, 130, 1);
+    c.receive(frame(u"1234"_s, 'E', 130)); // Very High
+    c.receive(frame(u"5678"_s, 'E', 453)); // Failed to Open: Low
+    const QStringList boxes{u"dbPriority"_s, u"dbEventGroup"_s, u"dbEventID"_s, u"dbIDText"_s,
+                            u"dbEventCode"_s, u"dbEventText"_s, u"dbEventType"_s,
+                            u"dbDateTime"_s};
+    const auto places = [&] {
+        QStringList out;
+        for (const QString &name : boxes) {
+            auto *box = c.w.findChild<QLabel *>(name);
+            out << u"%1 %2+%3"_s.arg(name).arg(box->x()).arg(box->width());
+        }
+        return out;
+    };
+    QCOMPARE(c.pending().recordCount(), 2);
+    c.w.PgControl->setCurrentIndex(0); // the event's details
+    QCoreApplication::processEvents();
+    const QStringList first = places();
+    const QString firstPriority = c.w.findChild<QLabel *>(u"dbPriority"_s)->text();
+    c.w.DBGrid1->selectRow(1);
+    QCoreApplication::processEvents();
+    QVERIFY(c.w.findChild<QLabel *>(u"dbPriority"_s)->text() != firstPriority);
+    QCOMPARE(places(), first);
 }
 
 void TestPendingView::gridAndPagesShowTheEvent()
