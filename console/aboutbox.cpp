@@ -1,13 +1,13 @@
 #include "console/aboutbox.h"
 
 #include "console/formattext.h"
+#include "console/programicon.h"
 #include "localization/texts.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 
 namespace console {
 
@@ -20,7 +20,7 @@ TAboutBox::TAboutBox(QWidget *parent)
 
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("ProgramIcon"));
-    picture->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(48, 48));
+    picture->setPixmap(programIcon().pixmap(48, 48));
 
     m_productName->setObjectName(QStringLiteral("ProductName"));
     m_productName->setText(loc::text("Quorvel Alarm\r\nMonitor")

@@ -6,6 +6,7 @@
 #include "console/guarded.h"
 #include "console/logon.h"
 #include "console/pendingview.h"
+#include "console/programicon.h"
 #include "console/receiverstart.h"
 #include "console/statusbar.h"
 #include "localization/texts.h"
@@ -89,6 +90,8 @@ TMainFrm::TMainFrm(store::TDMod &dm, const MainFrmOptions &options, QWidget *par
 {
     setObjectName(QStringLiteral("MainFrm"));
     setWindowTitle(loc::text("Quorvel Alarm Monitor"));
+    setWindowIcon(programIcon());
+    QApplication::setWindowIcon(programIcon());
     QFont tahoma(QStringLiteral("Tahoma"), 8);
     tahoma.setStyleHint(QFont::SansSerif);
     setFont(tahoma);

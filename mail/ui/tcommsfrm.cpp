@@ -13,6 +13,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace mail::ui {
 
 QPointer<TCommsFrm> TCommsFrm::s_instance;
@@ -35,8 +37,18 @@ const QList<GridColumn> &commsColumns()
 
 TCommsFrm *TCommsFrm::showViewer(store::TDMod &dm, const QString &dateTimeFormat, QWidget *parent)
 {
-    if (!s_instance)
+    if (!s_instance) {
         s_instance = new TCommsFrm(dm, dateTimeFormat, parent);
+        // Opened over the middle of the main window, never over its menu bar
+        // in the corner of the screen.
+        if (parent) {
+            s_instance->adjustSize();
+            const QWidget *main = parent->window();
+            QPoint at = main->geometry().center() - s_instance->rect().center();
+            at.setY(std::max(at.y(), main->geometry().top()));
+            s_instance->move(at);
+        }
+    }
     s_instance->show();
     s_instance->raise();
     s_instance->activateWindow();

@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
+#include <QStyle>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
@@ -162,6 +163,18 @@ void TestMainFrm::designOfTheWindow()
     QCOMPARE(s.driver.unanswered, 0);
     console::TAboutBox about;
     QCOMPARE(about.ProductName()->text(), QStringLiteral("Quorvel Alarm\nMonitor"));
+    // The program's icon, as the main window shows it; no warning sign.
+    const QImage shown = about.findChild<QLabel *>(QStringLiteral("ProgramIcon"))->pixmap().toImage();
+    QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32),
+             w.windowIcon().pixmap(48, 48).toImage().convertToFormat(QImage::Format_ARGB32));
+    QVERIFY(shown != about.style()
+                         ->standardIcon(QStyle::SP_MessageBoxWarning)
+                         .pixmap(48, 48)
+                         .toImage()
+                         .convertToFormat(shown.format()));
+    const QString folder = qEnvironmentVariable("QUORVEL_SCREENSHOT_DIR");
+    if (!folder.isEmpty())
+        QVERIFY(about.grab().save(QDir(folder).filePath(QStringLiteral("about-box.png"))));
     QCOMPARE(about.Version()->text(), QStringLiteral("Version 2.16 - Dec 2013"));
 }
 

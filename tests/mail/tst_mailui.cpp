@@ -97,6 +97,7 @@ private slots:
     void fitColumnWidths_data();
     void fitColumnWidths();
     void commsViewerIsSingleAndFollowsNewRows();
+    void commsViewerOpensCentredOnTheMainWindow();
     void emailHistoryShowsRows();
     void emailHistoryColumnsStayInBounds_data();
     void emailHistoryColumnsStayInBounds();
@@ -230,6 +231,24 @@ void TestMailUi::commsViewerIsSingleAndFollowsNewRows()
     QVERIFY(second);
     QCOMPARE(second->DBGrid1->model()->rowCount(), 2);
     second->close();
+    QTRY_VERIFY(!mail::ui::TCommsFrm::instance());
+}
+
+void TestMailUi::commsViewerOpensCentredOnTheMainWindow()
+{
+    TempStore s;
+    QWidget main;
+    main.setGeometry(120, 90, 780, 580);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    auto *viewer = mail::ui::TCommsFrm::showViewer(s.dm(), kFormat, &main);
+    QVERIFY(QTest::qWaitForWindowExposed(viewer));
+    const QPoint offset = viewer->geometry().center() - main.geometry().center();
+    QVERIFY2(offset.manhattanLength() <= 4 || viewer->y() == main.y(),
+             qPrintable(u"%1,%2"_s.arg(offset.x()).arg(offset.y())));
+    // Below the top of the main window, where its menu bar is.
+    QVERIFY(viewer->geometry().top() >= main.geometry().top());
+    viewer->close();
     QTRY_VERIFY(!mail::ui::TCommsFrm::instance());
 }
 
