@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Configures and builds into BUILD_DIR (default: build). QUORVEL_SANITIZE=1
-# builds with AddressSanitizer and UndefinedBehaviorSanitizer.
+# builds with AddressSanitizer and UndefinedBehaviorSanitizer. QUORVEL_TARGETS
+# (space-separated) builds only those targets; by default everything.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,4 +19,8 @@ fi
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE="$build_type" \
     -DQUORVEL_SANITIZE="$([ "$sanitize" = 1 ] && echo ON || echo OFF)" \
     -DQUORVEL_WERROR="$werror" -DQUORVEL_BUILD_BENCH="$bench" "${launcher[@]}" >/dev/null
-cmake --build "$build_dir" --parallel "$(nproc)"
+targets=()
+for t in ${QUORVEL_TARGETS:-}; do
+    targets+=(--target "$t")
+done
+cmake --build "$build_dir" --parallel "$(nproc)" "${targets[@]}"

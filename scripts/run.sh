@@ -7,7 +7,9 @@ cd "$(dirname "$0")/.."
 # QUORVEL_SKIP_BUILD=1: the program is built already; just run it.
 if [ "${QUORVEL_SKIP_BUILD:-0}" != 1 ]; then
     bash scripts/deps.sh
-    bash scripts/build.sh
+    # Only what a first run needs: the monitor, and the receiver simulator
+    # for trying it. The test command builds everything.
+    QUORVEL_TARGETS="quorvel-monitor quorvel-rxsim" bash scripts/build.sh
 fi
 
 program="${BUILD_DIR:-build}/app/quorvel-monitor"
