@@ -20,6 +20,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
@@ -64,6 +65,10 @@ void lookAndSave(QPrintPreviewDialog *dialog, Seen &seen)
 {
     seen.found = true;
     seen.maximised = dialog->windowState().testFlag(Qt::WindowMaximized);
+    // The offscreen platform has no window manager to maximise it: size it
+    // as one would, for the screenshot.
+    dialog->resize(dialog->screen()->availableGeometry().size());
+    QTest::qWait(50);
     if (auto *view = dialog->findChild<QPrintPreviewWidget *>()) {
         seen.zoom = view->zoomMode();
         seen.pages = view->pageCount();
