@@ -49,11 +49,6 @@ constexpr double kRowId = 11.2;
 constexpr double kRowText = 44.1;
 constexpr double kEventCols[5] = {1.5, 21.8, 86.2, 118.8, 155.0};
 
-TextFn fixed(const QString &text)
-{
-    return [text](const PrintContext &) { return text; };
-}
-
 QString S(const char *latin1)
 {
     return QString::fromLatin1(latin1);
@@ -75,8 +70,7 @@ void printAccountReport(store::TDMod &dm, const QString &accountNo, QWidget *par
 }
 
 TfrmAccountRep::TfrmAccountRep(store::TDMod &dm, const QString &accountNo)
-    : m_accountNo(accountNo),
-      m_report(loc::text("Account Information"), QPageLayout::Portrait, kMargin)
+    : m_report(loc::text("Account Information"), QPageLayout::Portrait, kMargin)
 {
     using P = store::Query::ParamType;
     auto query = [&dm](const char *name, const char *from, const char *where,

@@ -70,7 +70,6 @@ private:
     QString boolText(const QString &name) const;
     QString timeText(const QString &name) const;
 
-    QString m_accountNo;
     QString m_printedAt; // the date and time in the page header, taken once per layout
     quint8 m_options = 255;
     BandReport m_report;

@@ -59,6 +59,31 @@ QStringList pdfLines(const QString &pdf, int page)
     return out;
 }
 
+QList<QStringList> pdfPageLines(const QString &pdf)
+{
+    QList<QStringList> pages;
+    QStringList current;
+    const QStringList lines = pdfText(pdf).split(QLatin1Char('\n'));
+    for (QString line : lines) {
+        // pdftotext ends every page with a form feed.
+        while (line.contains(QLatin1Char('\f'))) {
+            const int at = line.indexOf(QLatin1Char('\f'));
+            const QString before = line.left(at).simplified();
+            if (!before.isEmpty())
+                current << before;
+            pages << current;
+            current.clear();
+            line = line.mid(at + 1);
+        }
+        const QString t = line.simplified();
+        if (!t.isEmpty())
+            current << t;
+    }
+    if (!current.isEmpty())
+        pages << current;
+    return pages;
+}
+
 QList<PdfWord> pdfWords(const QString &pdf)
 {
     const QString xml = QString::fromUtf8(

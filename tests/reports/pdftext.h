@@ -16,6 +16,8 @@ int pdfPageCount(const QString &pdf);
 QString pdfText(const QString &pdf, int page = 0);
 // The non-empty lines of a page (every page when 0), each run of spaces made one.
 QStringList pdfLines(const QString &pdf, int page);
+// The lines of every page, page 1 first, read in one go.
+QList<QStringList> pdfPageLines(const QString &pdf);
 
 struct PdfWord
 {
