@@ -6,6 +6,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -193,22 +194,26 @@ private:
         m_bodyOnPage = false;
         for (const Band &band : m_report.m_pageHeaders)
             printTopBand(band);
-        if (m_list && m_list->continuation && m_listHeaderDone && m_row >= 0 && m_row < m_rows)
-            printTopBand(*m_list->continuation);
+        if (m_list && m_listHeaderDone && m_row >= 0 && m_row < m_rows) {
+            if (m_list->continuation)
+                printTopBand(*m_list->continuation);
+            else if (m_list->repeatHeader && m_headerPrinted)
+                printTopBand(*m_list->header, false);
+        }
     }
 
     // Page headers never move to another page; what does not fit is cut off.
-    void printTopBand(const Band &band)
+    void printTopBand(const Band &band, bool runHooks = true)
     {
         if (!band.enabled)
             return;
         const PrintContext ctx = context();
-        if (band.beforePrint && !band.beforePrint(ctx))
+        if (runHooks && band.beforePrint && !band.beforePrint(ctx))
             return;
         Measured m = measure(band, ctx);
         place(m.ops);
         m_y += m.height;
-        if (band.afterPrint)
+        if (runHooks && band.afterPrint)
             band.afterPrint(ctx);
     }
 
@@ -239,6 +244,7 @@ private:
         m_list = &list;
         m_rows = list.rowCount ? std::max(0, list.rowCount()) : 0;
         m_listHeaderDone = false;
+        m_headerPrinted = false;
         m_row = m_rows > 0 ? 0 : -1;
         if (list.header && list.header->enabled) {
             // A header is not left alone at the foot of a page.
@@ -249,7 +255,7 @@ private:
                 if (need > remaining() + 1e-6)
                     startPage();
             }
-            printBand(*list.header);
+            m_headerPrinted = printBand(*list.header);
         }
         m_listHeaderDone = true;
         for (int r = 0; r < m_rows; ++r) {
@@ -474,6 +480,7 @@ private:
     int m_rows = 0;
     int m_row = -1;
     bool m_listHeaderDone = false;
+    bool m_headerPrinted = false;
 };
 
 // ---- BandReport ---------------------------------------------------------------
@@ -534,24 +541,32 @@ void BandReport::print(QPagedPaintDevice &device) const
 
 bool BandReport::exportPdf(const QString &path, QString *error) const
 {
-    QPdfWriter writer(path);
-    writer.setResolution(1200);
-    writer.setPageLayout(m_page);
-    writer.setTitle(m_title);
-    writer.setCreator(QStringLiteral("Quorvel Alarm Monitor"));
-    const ReportLayout laidOut = layout(writer.resolution());
-    QPainter painter;
-    if (!painter.begin(&writer)) {
+    // Written aside and put in place when complete, so a file already there
+    // is never left half overwritten.
+    QSaveFile file(path);
+    auto fail = [&]() {
         if (error)
-            *error = QStringLiteral("Cannot write the file %1").arg(path);
+            *error = QStringLiteral("Cannot write the file %1: %2").arg(path, file.errorString());
         return false;
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return fail();
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(1200);
+        writer.setPageLayout(m_page);
+        writer.setTitle(m_title);
+        writer.setCreator(QStringLiteral("Quorvel Alarm Monitor"));
+        const ReportLayout laidOut = layout(writer.resolution());
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return fail();
+        paintLayout(laidOut, painter, writer);
+        if (!painter.end())
+            return fail();
     }
-    paintLayout(laidOut, painter, writer);
-    if (!painter.end()) {
-        if (error)
-            *error = QStringLiteral("Cannot write the file %1").arg(path);
-        return false;
-    }
+    if (!file.commit())
+        return fail();
     return true;
 }
 

@@ -105,14 +105,18 @@ private:
 
 // A list in the body of a report: a group header, one detail band per row
 // and a footer. The header is kept on the same page as the first row; when
-// the rows run over a page break, the continuation header (if any) prints
-// under the page headers of the following pages until the last row.
+// the rows run over a page break, a continuation prints under the page
+// headers of the following pages until the last row has printed: the
+// continuation band when there is one, else the group header itself when
+// repeatHeader is set (repeated without running its hooks, and only when it
+// printed at the start of the list).
 struct ListSection
 {
     std::optional<Band> header;
     Band detail;
     std::function<int()> rowCount;
     std::optional<Band> continuation;
+    bool repeatHeader = false;
     std::optional<Band> footer;
     bool enabled = true;
 };

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QString>
+
+#include <functional>
+
 class QWidget;
 
 namespace reports {
@@ -8,13 +12,13 @@ class BandReport;
 
 struct PreviewOptions
 {
-    bool maximised = false; // the preview window opens maximised
-    bool fitPage = false;   // zoomed so that a whole page shows
+    bool maximised = true; // the preview window opens maximised
+    bool fitPage = true;   // zoomed so that a whole page shows
 };
 
 // Where a report goes when the operator asks for it: a modal print preview
-// from which it can be printed. Tests install their own, so that no preview
-// window waits for a person.
+// from which it can be printed or saved. Tests install their own, so that no
+// preview window waits for a person.
 class ReportPreviewer
 {
 public:
@@ -24,7 +28,8 @@ public:
                          const PreviewOptions &options) = 0;
 };
 
-// The print preview dialog on an A4 printer set up as the report asks.
+// The print preview dialog on an A4 printer set up as the report asks, with
+// "Save as PDF..." beside its printing.
 class PrintPreviewer : public ReportPreviewer
 {
 public:
@@ -39,5 +44,16 @@ void setPreviewer(ReportPreviewer *previewer);
 
 // Shows the report through the previewer in use.
 void previewReport(const BandReport &report, QWidget *parent, const PreviewOptions &options = {});
+
+// Asks where a saved report goes; an empty answer means the operator
+// cancelled. suggested is a full path with the report's title as file name.
+using SaveFileChooser = std::function<QString(QWidget *parent, const QString &suggested)>;
+// Installs the question (an empty function restores the file dialog).
+void setSaveFileChooser(SaveFileChooser chooser);
+
+// "Save as PDF...": asks for a file and writes the report there. An error
+// box says why when the file cannot be written; a file already there is
+// replaced only once the new one is complete. False when nothing was saved.
+bool saveReportAsPdf(const BandReport &report, QWidget *parent);
 
 } // namespace reports

@@ -96,6 +96,8 @@ private slots:
     void textInABoxIsMadeToFit();
     void pagesBreakWithHeadersAndNumbers();
     void continuationHeaderWhileRowsRemain();
+    void groupHeaderRepeatsWhileRowsRemain_data();
+    void groupHeaderRepeatsWhileRowsRemain();
     void groupHeaderKeptWithFirstRow();
     void forcedPageBreak();
     void bandTallerThanAPage();
@@ -217,6 +219,71 @@ void TestBandReport::continuationHeaderWhileRowsRemain()
         QVERIFY(texts.at(2).startsWith(QLatin1String("row ")));
     }
     QCOMPARE(layout.pages[3].texts(), (L({"Page: 4", "tail"})));
+}
+
+void TestBandReport::groupHeaderRepeatsWhileRowsRemain_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<bool>("headerShown");
+    QTest::addColumn<QList<int>>("repeatedOn"); // pages (from 1) showing the header under the page header
+    QTest::addColumn<int>("pages");
+    // Under the page header, the 8 mm header leaves room for 25 rows of
+    // 10 mm on every page; without the header 26 or 27 rows fit.
+    QTest::newRow("one page") << 20 << true << QList<int>{} << 2;
+    QTest::newRow("over three pages") << 70 << true << QList<int>{2, 3} << 4;
+    QTest::newRow("last row ends a page") << 50 << true << QList<int>{2} << 3;
+    QTest::newRow("header left out") << 70 << false << QList<int>{} << 4;
+}
+
+void TestBandReport::groupHeaderRepeatsWhileRowsRemain()
+{
+    QFETCH(int, rows);
+    QFETCH(bool, headerShown);
+    QFETCH(QList<int>, repeatedOn);
+    QFETCH(int, pages);
+
+    // The list's header repeats itself; its hooks run once, for the list.
+    ListSection list;
+    list.header = Band(8.0);
+    list.header->addLabel(0, 1, QStringLiteral("List header"), kPlain);
+    int hooks = 0;
+    list.header->beforePrint = [&hooks, headerShown](const PrintContext &) {
+        ++hooks;
+        return headerShown;
+    };
+    list.header->afterPrint = [&hooks](const PrintContext &) { ++hooks; };
+    list.detail = Band(10.0);
+    list.detail.addText(5, 0, [](const PrintContext &c) { return QStringLiteral("row %1").arg(c.row); },
+                        kPlain);
+    list.rowCount = [rows]() { return rows; };
+    list.repeatHeader = true;
+    BandReport r(QStringLiteral("Test"), QPageLayout::Portrait, 10.0);
+    Band pageHeader(10.0);
+    pageHeader.addText(0, 1, [](const PrintContext &c) { return QStringLiteral("Page: %1").arg(c.page); },
+                       kPlain);
+    r.addPageHeader(pageHeader);
+    r.addList(list);
+    // A band after the list that always needs a page of its own.
+    Band tail(250.0);
+    tail.addLabel(0, 0, QStringLiteral("tail"), kPlain);
+    r.addBand(tail);
+
+    const ReportLayout layout = r.layout(1200);
+    QCOMPARE(layout.pages.size(), pages);
+    QCOMPARE(hooks, headerShown ? 2 : 1);
+    QStringList printed;
+    for (int p = 0; p < layout.pages.size(); ++p) {
+        const QStringList texts = layout.pages[p].texts();
+        const bool repeated = p > 0 && texts.value(1) == QStringLiteral("List header");
+        QCOMPARE(repeated, repeatedOn.contains(p + 1));
+        QCOMPARE(texts.count(QStringLiteral("List header")),
+                 (p == 0 && headerShown) || repeated ? 1 : 0);
+        printed += texts.filter(QRegularExpression(QStringLiteral("^row ")));
+    }
+    // Every row once, in order.
+    QCOMPARE(printed.size(), rows);
+    QCOMPARE(printed.last(), QStringLiteral("row %1").arg(rows - 1));
+    QCOMPARE(layout.pages.last().texts().last(), QStringLiteral("tail"));
 }
 
 void TestBandReport::groupHeaderKeptWithFirstRow()

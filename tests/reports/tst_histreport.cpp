@@ -128,7 +128,7 @@ private:
 void TestHistReport::initTestCase()
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-        QSKIP("pdftotext (poppler-utils) is not installed: scripts/deps.sh --test installs it");
+        QFAIL("pdftotext (poppler-utils) is not installed: scripts/deps.sh --test installs it");
 }
 
 void TestHistReport::init()
