@@ -33,10 +33,10 @@ constexpr Kind kKinds[] = {{"Zones", "ZoneText", ImportZoneText},
 // The account's rows of a detail table in stored order, as its cursor lists them.
 QList<qint64> rowIds(store::Database &db, const Kind &kind, const QString &accountNo)
 {
-    QSqlQuery q = db.exec(
-        QStringLiteral("SELECT rowid FROM \"%1\" WHERE AccountNo = ? ORDER BY rowid")
-            .arg(QString::fromLatin1(kind.table)),
-        {accountNo});
+    QSqlQuery q =
+        db.exec(QStringLiteral("SELECT rowid FROM \"%1\" WHERE AccountNo = ? ORDER BY rowid")
+                    .arg(QString::fromLatin1(kind.table)),
+                {accountNo});
     QList<qint64> rows;
     while (q.next())
         rows << q.value(0).toLongLong();
@@ -82,10 +82,14 @@ QString readFile(const QString &path, qint64 limit, QByteArray &bytes)
 int preselectedOptions(int what, int panelType)
 {
     switch (what) {
-    case 0: return ImportZoneText;
-    case 1: return panelType >= 4 ? ImportAreaText : 0;
-    case 2: return ImportUserNames;
-    default: return 0;
+    case 0:
+        return ImportZoneText;
+    case 1:
+        return panelType >= 4 ? ImportAreaText : 0;
+    case 2:
+        return ImportUserNames;
+    default:
+        return 0;
     }
 }
 
@@ -171,8 +175,7 @@ bool runPanelImport(store::TDMod &dm, const QString &accountNo, int panelType, i
     }
     store::Messages &ui = store::messages();
     QString path;
-    const QString filter =
-        loc::text("Calvane Data File") + QStringLiteral(" (*.cvd *.CVD)");
+    const QString filter = loc::text("Calvane Data File") + QStringLiteral(" (*.cvd *.CVD)");
     if (!ui.openFileName(loc::text("Open"), filter, QStringLiteral("cvd"), path))
         return false;
 

@@ -13,11 +13,8 @@
 namespace accounts {
 
 TImportOptsFrm::TImportOptsFrm(int options, int panelType, QWidget *parent)
-    : QDialog(parent),
-      m_group(new QGroupBox(this)),
-      m_zone(new QCheckBox(m_group)),
-      m_area(new QCheckBox(m_group)),
-      m_user(new QCheckBox(m_group))
+    : QDialog(parent), m_group(new QGroupBox(this)), m_zone(new QCheckBox(m_group)),
+      m_area(new QCheckBox(m_group)), m_user(new QCheckBox(m_group))
 {
     setObjectName(QStringLiteral("ImportOptsFrm"));
     setModal(true);

@@ -49,8 +49,7 @@ public:
     }
 
 private:
-    template<typename T>
-    std::optional<T> number(int width)
+    template <typename T> std::optional<T> number(int width)
     {
         const auto run = bytes(width);
         if (!run)

@@ -57,13 +57,28 @@ struct ZoneLayout
 ZoneLayout zoneLayout(int type, int version)
 {
     switch (type) {
-    case 0: case 1: case 2: case 3: return {false, 0};
-    case 4: return {true, version < 10 ? 384 : 416};
-    case 5: case 6: case 10: case 11: return {true, 8192};
-    case 7: return {true, 3840};
-    case 8: case 9: case 13: return {true, version < 2 ? 416 : 21504};
-    case 12: return {true, 8320};
-    default: return {false, -1};
+    case 0:
+    case 1:
+    case 2:
+    case 3:
+        return {false, 0};
+    case 4:
+        return {true, version < 10 ? 384 : 416};
+    case 5:
+    case 6:
+    case 10:
+    case 11:
+        return {true, 8192};
+    case 7:
+        return {true, 3840};
+    case 8:
+    case 9:
+    case 13:
+        return {true, version < 2 ? 416 : 21504};
+    case 12:
+        return {true, 8320};
+    default:
+        return {false, -1};
     }
 }
 
@@ -82,17 +97,31 @@ qint64 areaBase(int type, int version)
 qint64 userBase(int type, int version)
 {
     switch (type) {
-    case 0: case 1: case 3: return 704;
-    case 2: return 8192;
-    case 4: return version < 10 ? 1920 : 16384;
-    case 5: case 6:
+    case 0:
+    case 1:
+    case 3:
+        return 704;
+    case 2:
+        return 8192;
+    case 4:
+        return version < 10 ? 1920 : 16384;
+    case 5:
+    case 6:
         if (version < (type == 5 ? 10 : 8))
             return 1344;
         return 16384;
-    case 7: return version < 8 ? 24320 : 40028;
-    case 8: case 9: case 10: case 11: case 13: return 16384;
-    case 12: return 44833;
-    default: return -1;
+    case 7:
+        return version < 8 ? 24320 : 40028;
+    case 8:
+    case 9:
+    case 10:
+    case 11:
+    case 13:
+        return 16384;
+    case 12:
+        return 44833;
+    default:
+        return -1;
     }
 }
 
@@ -190,17 +219,32 @@ QString panelText(QByteArrayView bytes)
 qint64 panelImageSize(int panelType, int version)
 {
     switch (panelType) {
-    case 0: case 1: return 16384;
-    case 2: return 32768;
-    case 3: return version < 7 ? 16384 : 32768;
-    case 4: return version < 10 ? 16384 : 32768;
-    case 5: return version < 10 ? 32768 : 65536;
-    case 6: return version < 8 ? 32768 : 65536;
-    case 7: return version < 8 ? 65536 : 131072;
-    case 8: case 9: case 13: return 32768;
-    case 10: case 11: return 65536;
-    case 12: return 262144;
-    default: return 0;
+    case 0:
+    case 1:
+        return 16384;
+    case 2:
+        return 32768;
+    case 3:
+        return version < 7 ? 16384 : 32768;
+    case 4:
+        return version < 10 ? 16384 : 32768;
+    case 5:
+        return version < 10 ? 32768 : 65536;
+    case 6:
+        return version < 8 ? 32768 : 65536;
+    case 7:
+        return version < 8 ? 65536 : 131072;
+    case 8:
+    case 9:
+    case 13:
+        return 32768;
+    case 10:
+    case 11:
+        return 65536;
+    case 12:
+        return 262144;
+    default:
+        return 0;
     }
 }
 
@@ -273,7 +317,8 @@ PanelFileResult readPanelFile(QByteArrayView cvd, QByteArrayView cif,
         const qint64 named = type == 6 && v < 8 ? 100 : request.userCount;
         for (qint64 i = 0; i < request.userCount; ++i) {
             result.users << (i < named && users >= 0
-                                 ? storedText(trimmedField(image, users + kUserField * i, kUserField))
+                                 ? storedText(
+                                       trimmedField(image, users + kUserField * i, kUserField))
                                  : QString());
         }
     }

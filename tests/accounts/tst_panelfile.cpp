@@ -73,8 +73,8 @@ void TestPanelFile::read_data()
 
     PairSpec s = pair(3, "7.1");
     s.imageSize = 16384;
-    QTest::newRow("7.1 on Sterna 24 needs 32768") << s << 3 << kCancel << dataFileError << -1
-                                                  << QStringList();
+    QTest::newRow("7.1 on Sterna 24 needs 32768")
+        << s << 3 << kCancel << dataFileError << -1 << QStringList();
     s = pair(3, "7.1");
     s.zones = {"Front Door", "Back Door"};
     s.users = {"Manager"};
@@ -90,8 +90,8 @@ void TestPanelFile::read_data()
                                    {16384 + 8 * 5, "Bert"},
                                    {1920, "OldUser"}})
         << 4 << kCancel << QString() << 10
-        << QStringList{u"z0=Kitchen Window"_s, u"z3=Garage Side Door"_s, u"u0=Anna"_s,
-                       u"u5=Bert"_s, u"u1="_s};
+        << QStringList{u"z0=Kitchen Window"_s, u"z3=Garage Side Door"_s, u"u0=Anna"_s, u"u5=Bert"_s,
+                       u"u1="_s};
     QTest::newRow("9.0 on Sterna 48 uses the older layout")
         << poked(pair(4, "9.0"), {{384, "Old Layout"}, {1920, "OldUser"}}) << 4 << kCancel
         << QString() << 9 << QStringList{u"z0=Old Layout "_s, u"u0=OldUser"_s};
@@ -101,10 +101,10 @@ void TestPanelFile::read_data()
     QTest::newRow("Tavir 24 below version 2")
         << poked(pair(8, "1.9"), {{416, "Porch"}}) << 8 << kCancel << QString() << 1
         << QStringList{u"z0=Porch "_s};
-    QTest::newRow("A.3 is no version") << pair(3, "A.3") << 3 << kCancel << formatError << -1
-                                       << QStringList();
-    QTest::newRow("1A. is no version") << pair(3, "1A.") << 3 << kCancel << formatError << -1
-                                       << QStringList();
+    QTest::newRow("A.3 is no version")
+        << pair(3, "A.3") << 3 << kCancel << formatError << -1 << QStringList();
+    QTest::newRow("1A. is no version")
+        << pair(3, "1A.") << 3 << kCancel << formatError << -1 << QStringList();
 
     s = shifted(0, "3.4", 3, "Secret");
     s.zones = {"Till"};
@@ -112,8 +112,8 @@ void TestPanelFile::read_data()
         << s << 0 << u"Secret"_s << QString() << 3 << QStringList{u"z0=Till"_s};
     QTest::newRow("shifted by 3, wrong password")
         << s << 0 << u"secret"_s << panelmessages::invalidPassword() << -1 << QStringList();
-    QTest::newRow("shifted, password cancelled") << s << 0 << kCancel << notFound << -1
-                                                 << QStringList();
+    QTest::newRow("shifted, password cancelled")
+        << s << 0 << kCancel << notFound << -1 << QStringList();
     QTest::newRow("shifted, only the key's low byte counts")
         << shifted(5, "10.0", 0x0103, "pw") << 5 << u"pw"_s << QString() << 10 << QStringList();
     QTest::newRow("shift key 0") << shifted(0, "7", 0, "") << 0 << u""_s << notFound << -1
@@ -126,8 +126,8 @@ void TestPanelFile::read_data()
         << shifted(0, "300.1", 3, "pw") << 0 << u"pw"_s << formatError << -1 << QStringList();
     s = shifted(0, "3.4", 3, "pw");
     s.cifSize = 400;
-    QTest::newRow("shifted, record incomplete") << s << 0 << u"pw"_s << notFound << -1
-                                                << QStringList();
+    QTest::newRow("shifted, record incomplete")
+        << s << 0 << u"pw"_s << notFound << -1 << QStringList();
     QTest::newRow("password length past the record")
         << shifted(0, "3.4", 3, QByteArray(100, 'p').constData()) << 0 << QString(100, u'p')
         << notFound << -1 << QStringList();
@@ -154,9 +154,8 @@ void TestPanelFile::read_data()
     QTest::newRow("two empty parts make one space")
         << pair(7, "7.0") << 7 << kCancel << QString() << 7 << QStringList{u"z5= "_s};
     QTest::newRow("trailing controls trimmed, cut at a zero byte")
-        << poked(pair(1, "4.2"), {{0, "Office\x01\x1f \t"},
-                                  {16, QByteArray("Off\0ice", 7)},
-                                  {32, "Caf\xe9 \x80"}})
+        << poked(pair(1, "4.2"),
+                 {{0, "Office\x01\x1f \t"}, {16, QByteArray("Off\0ice", 7)}, {32, "Caf\xe9 \x80"}})
         << 1 << kCancel << QString() << 4
         << QStringList{u"z0=Office"_s, u"z1=Off"_s, u"z2=Café €"_s};
     QTest::newRow("zero byte in the first part cuts the zone text")
@@ -166,21 +165,19 @@ void TestPanelFile::read_data()
     s = pair(0, "5.0");
     s.zones = {"Front Door"};
     s.headerValid = false;
-    QTest::newRow("header fails its check") << s << 0 << kCancel << panelmessages::headerDamaged()
-                                            << -1 << QStringList();
+    QTest::newRow("header fails its check")
+        << s << 0 << kCancel << panelmessages::headerDamaged() << -1 << QStringList();
     s = pair(0, "5.0");
     s.cvdCut = 1;
-    QTest::newRow("image one byte short") << s << 0 << kCancel << incomplete << -1
-                                          << QStringList();
+    QTest::newRow("image one byte short") << s << 0 << kCancel << incomplete << -1 << QStringList();
     s.cvdCut = 16384 + 10;
     QTest::newRow("header cut short") << s << 0 << kCancel << incomplete << -1 << QStringList();
     s = pair(0, "5.0");
     s.cifSize = 341;
-    QTest::newRow("cif cut before the version") << s << 0 << kCancel
-                                                << panelmessages::cifIncomplete() << -1
-                                                << QStringList();
-    QTest::newRow("unknown panel type") << pair(0, "5.0") << 14 << kCancel << dataFileError << -1
-                                        << QStringList();
+    QTest::newRow("cif cut before the version")
+        << s << 0 << kCancel << panelmessages::cifIncomplete() << -1 << QStringList();
+    QTest::newRow("unknown panel type")
+        << pair(0, "5.0") << 14 << kCancel << dataFileError << -1 << QStringList();
     QTest::newRow("wrong panel type on the account")
         << pair(2, "5.0") << 0 << kCancel << dataFileError << -1 << QStringList();
 }
@@ -225,8 +222,9 @@ void TestPanelFile::read()
         const qsizetype eq = e.indexOf(u'=');
         const QChar kind = e[0];
         const int i = e.mid(1, eq - 1).toInt();
-        const QStringList &list =
-            kind == u'z' ? result.zones : kind == u'a' ? result.areas : result.users;
+        const QStringList &list = kind == u'z'   ? result.zones
+                                  : kind == u'a' ? result.areas
+                                                 : result.users;
         QCOMPARE(list.value(i), e.mid(eq + 1));
     }
 }

@@ -97,9 +97,10 @@ struct Site
     QStringList texts()
     {
         QStringList out;
-        for (const char *sql : {"SELECT ZoneID, ZoneText FROM Zones WHERE AccountNo = ? ORDER BY rowid",
-                                "SELECT AreaID, AreaText FROM Areas WHERE AccountNo = ? ORDER BY rowid",
-                                "SELECT UserID, UserText FROM Users WHERE AccountNo = ? ORDER BY rowid"}) {
+        for (const char *sql :
+             {"SELECT ZoneID, ZoneText FROM Zones WHERE AccountNo = ? ORDER BY rowid",
+              "SELECT AreaID, AreaText FROM Areas WHERE AccountNo = ? ORDER BY rowid",
+              "SELECT UserID, UserText FROM Users WHERE AccountNo = ? ORDER BY rowid"}) {
             QSqlQuery q = dm().database().exec(QString::fromLatin1(sql), {kAccount});
             while (q.next())
                 out << q.value(0).toString() + u'=' + q.value(1).toString();
@@ -116,7 +117,10 @@ struct Site
         return q.next() ? q.value(0).toString() : u"<no row>"_s;
     }
     // Runs the import as the manager's button does; what: 0 zones, 1 areas, 2 users.
-    bool import(int what, int panelType = 7) { return runPanelImport(dm(), kAccount, panelType, what); }
+    bool import(int what, int panelType = 7)
+    {
+        return runPanelImport(dm(), kAccount, panelType, what);
+    }
 
     TempStore temp;
     RecordingMessages messages;
@@ -237,7 +241,8 @@ void TestPanelImport::optionsDialog()
     frm.cbAreaText()->setChecked(false);
     frm.cbUserNames()->setChecked(false);
     QVERIFY(!frm.btnOK()->isEnabled());
-    for (const char *name : {"gbOptions", "cbZoneText", "cbAreaText", "cbUserNames", "btnOK", "btnCancel"})
+    for (const char *name :
+         {"gbOptions", "cbZoneText", "cbAreaText", "cbUserNames", "btnOK", "btnCancel"})
         QVERIFY2(frm.findChild<QWidget *>(QString::fromLatin1(name)), name);
 }
 
@@ -246,13 +251,13 @@ void TestPanelImport::cifNames_data()
     QTest::addColumn<QString>("cvd");
     QTest::addColumn<QStringList>("candidates");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("lower case") << u"/d/site.cvd"_s << QStringList{u"/d/site.cif"_s, u"/d/site.CIF"_s}
-                                << u"/d/site"_s;
-    QTest::newRow("upper case") << u"/d/SITE.CVD"_s << QStringList{u"/d/SITE.CIF"_s, u"/d/SITE.cif"_s}
-                                << u"/d/SITE"_s;
-    QTest::newRow("mixed case")
-        << u"/d/Site.Cvd"_s << QStringList{u"/d/Site.Cif"_s, u"/d/Site.cif"_s, u"/d/Site.CIF"_s}
-        << u"/d/Site"_s;
+    QTest::newRow("lower case") << u"/d/site.cvd"_s
+                                << QStringList{u"/d/site.cif"_s, u"/d/site.CIF"_s} << u"/d/site"_s;
+    QTest::newRow("upper case") << u"/d/SITE.CVD"_s
+                                << QStringList{u"/d/SITE.CIF"_s, u"/d/SITE.cif"_s} << u"/d/SITE"_s;
+    QTest::newRow("mixed case") << u"/d/Site.Cvd"_s
+                                << QStringList{u"/d/Site.Cif"_s, u"/d/Site.cif"_s, u"/d/Site.CIF"_s}
+                                << u"/d/Site"_s;
     QTest::newRow(".cvd in a folder name")
         << u"/d/old.cvd.files/site.cvd"_s
         << QStringList{u"/d/old.cvd.files/site.cif"_s, u"/d/old.cvd.files/site.CIF"_s}
@@ -308,7 +313,8 @@ void TestPanelImport::importedZoneTextReachesTheAlarm()
             return !description.isEmpty();
         }(),
         10000);
-    QVERIFY2(description.contains(u"Zone 003 (Warehouse Roller Shutter)"_s), qPrintable(description));
+    QVERIFY2(description.contains(u"Zone 003 (Warehouse Roller Shutter)"_s),
+             qPrintable(description));
 }
 
 void TestPanelImport::everyChosenKindIsWritten()
@@ -401,7 +407,8 @@ void TestPanelImport::failureHalfwayChangesNothing()
     });
     QVERIFY(!site.import(0));
     QCOMPARE(site.messages.errors.size(), 1);
-    QVERIFY2(site.messages.errors[0].contains(u"disk I/O error"_s), qPrintable(site.messages.errors[0]));
+    QVERIFY2(site.messages.errors[0].contains(u"disk I/O error"_s),
+             qPrintable(site.messages.errors[0]));
     QCOMPARE(site.texts(), before);
     QVERIFY(!site.dm().database().inTransaction());
 
@@ -448,14 +455,15 @@ void TestPanelImport::damagedFilesChangeNothing_data()
     QTest::newRow("over 16 MiB") << u"huge"_s
                                  << u"%1/site.cvd is too large to be a panel data file.\r\n"
                                     "No texts were imported."_s;
-    QTest::newRow("a folder") << u"folder"_s << u"%1/site.cvd is a folder, not a panel data file."_s;
+    QTest::newRow("a folder") << u"folder"_s
+                              << u"%1/site.cvd is a folder, not a panel data file."_s;
     QTest::newRow("no such file") << u"missing"_s << u"File type not supported"_s;
     QTest::newRow("no customer information file")
         << u"no cif"_s
         << u"Cannot open Customer Information file for reading the panel version.\r\nPlease "
            "check that %1/site.cif file exists."_s;
-    QTest::newRow("wrong panel type") << u"type"_s
-                                      << u"Data File Error - Check panel type is correct"_s;
+    QTest::newRow("wrong panel type")
+        << u"type"_s << u"Data File Error - Check panel type is correct"_s;
 }
 
 void TestPanelImport::damagedFilesChangeNothing()

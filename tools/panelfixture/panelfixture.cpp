@@ -35,16 +35,35 @@ Offsets offsets(int type, int v)
 {
     Offsets o;
     switch (type) {
-    case 0: case 1: case 2: case 3:
+    case 0:
+    case 1:
+    case 2:
+    case 3:
         o.zone = 0;
         o.twoPart = false;
         break;
-    case 4: o.zone = v >= 10 ? 416 : 384; break;
-    case 5: case 6: case 10: case 11: o.zone = 8192; break;
-    case 7: o.zone = 3840; break;
-    case 8: case 9: case 13: o.zone = v >= 2 ? 21504 : 416; break;
-    case 12: o.zone = 8320; break;
-    default: break;
+    case 4:
+        o.zone = v >= 10 ? 416 : 384;
+        break;
+    case 5:
+    case 6:
+    case 10:
+    case 11:
+        o.zone = 8192;
+        break;
+    case 7:
+        o.zone = 3840;
+        break;
+    case 8:
+    case 9:
+    case 13:
+        o.zone = v >= 2 ? 21504 : 416;
+        break;
+    case 12:
+        o.zone = 8320;
+        break;
+    default:
+        break;
     }
     if (type == 7)
         o.area = v >= 8 ? 59608 : 27072;
@@ -53,15 +72,38 @@ Offsets offsets(int type, int v)
     else if (type >= 4 && type <= 13)
         o.area = 5792;
     switch (type) {
-    case 0: case 1: case 3: o.user = 704; break;
-    case 2: o.user = 8192; break;
-    case 4: o.user = v >= 10 ? 16384 : 1920; break;
-    case 5: o.user = v >= 10 ? 16384 : 1344; break;
-    case 6: o.user = v >= 8 ? 16384 : 1344; break;
-    case 7: o.user = v >= 8 ? 40028 : 24320; break;
-    case 8: case 9: case 10: case 11: case 13: o.user = 16384; break;
-    case 12: o.user = 44833; break;
-    default: break;
+    case 0:
+    case 1:
+    case 3:
+        o.user = 704;
+        break;
+    case 2:
+        o.user = 8192;
+        break;
+    case 4:
+        o.user = v >= 10 ? 16384 : 1920;
+        break;
+    case 5:
+        o.user = v >= 10 ? 16384 : 1344;
+        break;
+    case 6:
+        o.user = v >= 8 ? 16384 : 1344;
+        break;
+    case 7:
+        o.user = v >= 8 ? 40028 : 24320;
+        break;
+    case 8:
+    case 9:
+    case 10:
+    case 11:
+    case 13:
+        o.user = 16384;
+        break;
+    case 12:
+        o.user = 44833;
+        break;
+    default:
+        break;
     }
     return o;
 }
@@ -82,16 +124,31 @@ int versionNumber(const QByteArray &versionText)
 qint64 imageSize(int type, int v)
 {
     switch (type) {
-    case 0: case 1: return 16384;
-    case 2: case 8: case 9: case 13: return 32768;
-    case 3: return v >= 7 ? 32768 : 16384;
-    case 4: return v >= 10 ? 32768 : 16384;
-    case 5: return v >= 10 ? 65536 : 32768;
-    case 6: return v >= 8 ? 65536 : 32768;
-    case 7: return v >= 8 ? 131072 : 65536;
-    case 10: case 11: return 65536;
-    case 12: return 262144;
-    default: return 16384;
+    case 0:
+    case 1:
+        return 16384;
+    case 2:
+    case 8:
+    case 9:
+    case 13:
+        return 32768;
+    case 3:
+        return v >= 7 ? 32768 : 16384;
+    case 4:
+        return v >= 10 ? 32768 : 16384;
+    case 5:
+        return v >= 10 ? 65536 : 32768;
+    case 6:
+        return v >= 8 ? 65536 : 32768;
+    case 7:
+        return v >= 8 ? 131072 : 65536;
+    case 10:
+    case 11:
+        return 65536;
+    case 12:
+        return 262144;
+    default:
+        return 16384;
     }
 }
 
