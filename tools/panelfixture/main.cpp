@@ -42,6 +42,7 @@ bool writeSeeds(const QString &folder)
     seeds.append({"sterna48-v10", spec(4, "10.2"), 7, {}});
     seeds.append({"sterna168-v7", spec(6, "7.1"), 7, {}});
     seeds.append({"tavir24-v1", spec(8, "1.5"), 7, {}});
+    seeds.append({"sterna640-v7", spec(7, "7.3"), 7, {}});
     PairSpec shifted = spec(0, "3.4");
     shifted.shifted = true;
     shifted.key = 3;
