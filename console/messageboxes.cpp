@@ -1,6 +1,7 @@
 #include "console/messageboxes.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -40,6 +41,30 @@ bool MessageBoxes::inputText(const QString &caption, const QString &prompt, QStr
     if (ok)
         value = entered;
     return ok;
+}
+
+bool MessageBoxes::inputPassword(const QString &caption, const QString &prompt, QString &value)
+{
+    bool ok = false;
+    const QString entered =
+        QInputDialog::getText(m_parent, caption, prompt, QLineEdit::Password, QString(), &ok);
+    if (ok)
+        value = entered;
+    return ok;
+}
+
+bool MessageBoxes::openFileName(const QString &caption, const QString &filter,
+                                const QString &defaultSuffix, QString &path)
+{
+    QFileDialog dialog(m_parent, caption, path, filter);
+    dialog.setObjectName(QStringLiteral("OpenDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    path = dialog.selectedFiles().first();
+    return true;
 }
 
 } // namespace console

@@ -22,6 +22,9 @@ public:
     void information(const QString &text) override;
     bool confirm(const QString &text) override;
     bool inputText(const QString &caption, const QString &prompt, QString &value) override;
+    bool inputPassword(const QString &caption, const QString &prompt, QString &value) override;
+    bool openFileName(const QString &caption, const QString &filter, const QString &defaultSuffix,
+                      QString &path) override;
 
 private:
     QString title() const;

@@ -10,7 +10,9 @@ bash scripts/deps.sh --test
 
 build_dir="${FUZZ_BUILD_DIR:-build-fuzz}"
 seconds="${FUZZ_SECONDS:-20}"
-targets=(fuzz_receiverframes fuzz_eventmessage fuzz_datetext)
+targets=(fuzz_receiverframes fuzz_eventmessage fuzz_datetext fuzz_panelfile)
+# Longest input per target: panel data files hold images of up to 256 KiB.
+max_len() { case "$1" in fuzz_panelfile) echo 270000 ;; *) echo 4096 ;; esac; }
 
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
@@ -36,7 +38,7 @@ for target in "${targets[@]}"; do
     mkdir -p "$corpus" "$work/$target-findings"
     cp fuzz/corpus/"$target"/* "$corpus"/
     echo "=== $target: fuzzing for ${seconds} s"
-    "$exe" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=4096 \
+    "$exe" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len="$(max_len "$target")" \
         -print_final_stats=1 -artifact_prefix="$work/$target-findings/" "$corpus" ||
         { echo "$target found a fault: $(ls "$work/$target-findings")"; \
           cp -r "$work/$target-findings" "$build_dir/" ; exit 1; }

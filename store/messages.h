@@ -18,6 +18,22 @@ public:
     virtual bool confirm(const QString &text) = 0;
     // A text prompt; false when the operator cancelled.
     virtual bool inputText(const QString &caption, const QString &prompt, QString &value) = 0;
+    // A text prompt whose entry is hidden, for passwords; false when cancelled.
+    virtual bool inputPassword(const QString &caption, const QString &prompt, QString &value)
+    {
+        return inputText(caption, prompt, value);
+    }
+    // A file-open dialog. filter: "Name (*.a *.A)"; defaultSuffix without the
+    // dot. False when the operator cancelled; otherwise path is the chosen file.
+    virtual bool openFileName(const QString &caption, const QString &filter,
+                              const QString &defaultSuffix, QString &path)
+    {
+        Q_UNUSED(caption);
+        Q_UNUSED(filter);
+        Q_UNUSED(defaultSuffix);
+        Q_UNUSED(path);
+        return false;
+    }
 };
 
 // Messages that go nowhere: used until a console or a test installs its own.

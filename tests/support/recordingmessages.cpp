@@ -25,6 +25,16 @@ bool RecordingMessages::inputText(const QString &, const QString &prompt, QStrin
     return true;
 }
 
+bool RecordingMessages::openFileName(const QString &, const QString &filter, const QString &,
+                                     QString &path)
+{
+    fileFilters << filter;
+    if (fileAnswers.isEmpty())
+        return false;
+    path = fileAnswers.takeFirst();
+    return true;
+}
+
 void RecordingMessages::clear()
 {
     errors.clear();
@@ -33,4 +43,6 @@ void RecordingMessages::clear()
     questions.clear();
     confirmAnswers.clear();
     inputAnswers.clear();
+    fileFilters.clear();
+    fileAnswers.clear();
 }

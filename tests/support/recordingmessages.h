@@ -24,6 +24,8 @@ public:
     void information(const QString &text) override { informations << text; }
     bool confirm(const QString &text) override;
     bool inputText(const QString &caption, const QString &prompt, QString &value) override;
+    bool openFileName(const QString &caption, const QString &filter, const QString &defaultSuffix,
+                      QString &path) override;
 
     QStringList all() const { return errors + warnings + informations; }
     void clear();
@@ -31,5 +33,7 @@ public:
     QStringList errors, warnings, informations, questions;
     QList<bool> confirmAnswers;   // next answers to confirm(); empty means No
     QStringList inputAnswers;     // next answers to inputText(); empty means Cancel
+    QStringList fileFilters;      // the filter of every file dialog shown
+    QStringList fileAnswers;      // next files chosen in file dialogs; empty means Cancel
     std::function<void()> whileErrorShown; // runs inside error(), as a nested event loop would
 };
