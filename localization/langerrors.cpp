@@ -6,47 +6,47 @@ namespace loc::msg {
 
 QString invalidFileFormat()
 {
-    return text("Invalid file format");
+    return loc::text("Invalid file format");
 }
 
 QString needNewerTool()
 {
-    return text("The language file can not be read. You need to download the latest language tool");
+    return loc::text("The language file can not be read. You need to download the latest language tool");
 }
 
 QString invalidLangsResource()
 {
-    return text("Invalid LANGS resource");
+    return loc::text("Invalid LANGS resource");
 }
 
 QString wrongStreamFormat()
 {
-    return text("Wrong stream format");
+    return loc::text("Wrong stream format");
 }
 
 QString sourceNotDefined()
 {
-    return text("Source stream is not defined");
+    return loc::text("Source stream is not defined");
 }
 
 QString destinationNotDefined()
 {
-    return text("Destination stream is not defined");
+    return loc::text("Destination stream is not defined");
 }
 
 QString invalidLocStorage()
 {
-    return text("Invalid LocStorage");
+    return loc::text("Invalid LocStorage");
 }
 
 QString invalidIndex()
 {
-    return text("Invalid index");
+    return loc::text("Invalid index");
 }
 
 QString invalidResourceFile(const QString &modulePath)
 {
-    return text("Invalid resource file format ") + QLatin1Char('"') + modulePath + QLatin1Char('"');
+    return loc::text("Invalid resource file format ") + QLatin1Char('"') + modulePath + QLatin1Char('"');
 }
 
 } // namespace loc::msg
