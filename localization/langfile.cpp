@@ -193,6 +193,11 @@ void readNativeBody(Parser &p, TLocStorage &s)
         }
     }
 
+    // Numbers past the largest identifier would wrap onto items already there.
+    auto fits = [](quint32 highest, size_t count) { return count <= size_t(0xFFFFFFFFu - highest); };
+    if (!fits(maxConstant, unnumberedConstants.size()) || !fits(maxProperty, unnumberedProperties.size()) ||
+        !fits(maxItem, unnumberedItems.size()))
+        invalid();
     for (TLocItem *c : unnumberedConstants)
         s.setId(*static_cast<TLocConstant *>(c), ++maxConstant);
     for (TLocItem *prop : unnumberedProperties)

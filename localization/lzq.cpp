@@ -5,6 +5,7 @@
 #include <QIODevice>
 
 #include <array>
+#include <cstring>
 
 namespace loc {
 
@@ -38,9 +39,15 @@ QByteArray TLZQCompressor::decode(QByteArrayView stream)
     const qsizetype end = stream.size();
     qsizetype i = HeaderSize;
 
-    QByteArray out;
-    out.reserve(stream.size() * 3);
+    // Grown ahead of each token, which adds at most 127 bytes.
+    QByteArray out(std::max<qsizetype>(256, stream.size() * 3), Qt::Uninitialized);
+    char *o = out.data();
+    qsizetype size = 0;
     while (i < end) {
+        if (out.size() - size < 128) {
+            out.resize(out.size() * 2);
+            o = out.data();
+        }
         const quint8 a = in[i++];
         if (a & 1) {
             // A token at the very end has lost its second byte: nothing to copy.
@@ -51,19 +58,25 @@ QByteArray TLZQCompressor::decode(QByteArrayView stream)
             if (d == 0)
                 d = Window; // the slot about to be overwritten in the window
             const int n = int(w >> 12) + MinMatch;
-            qsizetype size = out.size();
-            out.resize(size + n);
-            char *o = out.data();
-            for (int k = 0; k < n; ++k, ++size) {
+            if (size >= d) {
+                const char *from = o + size - d;
+                char *to = o + size;
+                for (int k = 0; k < n; ++k)
+                    to[k] = from[k]; // one at a time: a length beyond the distance repeats
+                size += n;
+            } else {
                 // Before the first output byte the window holds zeros.
-                o[size] = size >= d ? o[size - d] : char(0);
+                for (int k = 0; k < n; ++k, ++size)
+                    o[size] = size >= d ? o[size - d] : char(0);
             }
         } else {
             const qsizetype n = std::min<qsizetype>(a >> 1, end - i);
-            out.append(reinterpret_cast<const char *>(in + i), n);
+            std::memcpy(o + size, in + i, size_t(n));
+            size += n;
             i += n;
         }
     }
+    out.truncate(size);
     return out;
 }
 

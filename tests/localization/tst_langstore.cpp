@@ -528,6 +528,7 @@ void TestLangStore::errors_data()
     QTest::newRow("settings cut") << 15 << "EInvalidResLibrary"
                                   << "Invalid resource file format \"/opt/q/quorvel-monitor\"";
     QTest::newRow("packed data too short") << 16 << "ECompressError" << "Wrong stream format";
+    QTest::newRow("no number left for an item without one") << 17 << "ELangFileError" << invalidFormat;
 }
 
 void TestLangStore::errors()
@@ -614,6 +615,16 @@ void TestLangStore::errors()
         case 16:
             TLangFile::readNative("LZQ00\0", &s);
             break;
+        case 17: {
+            // Numbering after the largest identifier would wrap onto item 1.
+            TLocStorage full;
+            fillNative(full);
+            full.setId(*full.constantById(2), 0);
+            TLangInfo info = full.columnInfo(0);
+            info.highestConstant = 0xFFFFFFFFu;
+            TLangFile::readNative(TLangFile::write(full, 0, info), &s);
+            break;
+        }
         }
         QFAIL("no error raised");
     } catch (const ELocError &e) {
