@@ -131,6 +131,8 @@ THistoryFrm::THistoryFrm(store::TDMod &dm, QWidget *parent) : QDialog(parent), m
     gbDateRange->setObjectName(QStringLiteral("gbDateRange"));
     lbStartDate = new QLabel(gbDateRange);
     lbEndDate = new QLabel(gbDateRange);
+    lbStartDate->setObjectName(QStringLiteral("lbStartDate"));
+    lbEndDate->setObjectName(QStringLiteral("lbEndDate"));
     dpStart = new QDateEdit(gbDateRange);
     dpStart->setObjectName(QStringLiteral("dpStart"));
     dpEnd = new QDateEdit(gbDateRange);
