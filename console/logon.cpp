@@ -24,6 +24,7 @@ TLogOnFrm::TLogOnFrm(store::Table &operators, const QString &lastOperator, QWidg
     setModal(true);
 
     auto *nameLabel = new QLabel(loc::text("Operator Name"), this);
+    nameLabel->setObjectName(QStringLiteral("lbName"));
     m_userList->setObjectName(QStringLiteral("UserList"));
     m_userList->setEditable(true);
     m_userList->setInsertPolicy(QComboBox::NoInsert);
@@ -32,6 +33,7 @@ TLogOnFrm::TLogOnFrm(store::Table &operators, const QString &lastOperator, QWidg
     nameLabel->setBuddy(m_userList);
 
     auto *passwordLabel = new QLabel(loc::text("Password:"), this);
+    passwordLabel->setObjectName(QStringLiteral("lbPassword"));
     m_password->setObjectName(QStringLiteral("Password"));
     m_password->setMaxLength(16);
     m_password->setEchoMode(QLineEdit::Password);

@@ -84,7 +84,9 @@ TOperatorsFrm::TOperatorsFrm(store::Table &operators, QWidget *parent)
     m_password->setObjectName(QStringLiteral("edPassword"));
     m_password->setMaxLength(16);
     auto *userLabel = new QLabel(loc::text("User Name:"), frame);
+    userLabel->setObjectName(QStringLiteral("lbUserName"));
     auto *passwordLabel = new QLabel(loc::text("Password:"), frame);
+    passwordLabel->setObjectName(QStringLiteral("lbPassword"));
     userLabel->setBuddy(m_userName);
     passwordLabel->setBuddy(m_password);
     fields->addWidget(userLabel, 0, 0);

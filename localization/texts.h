@@ -9,4 +9,9 @@ namespace loc {
 // language (for now always the English text).
 QString text(const char *english);
 
+// Tells observer of every English text looked up from now on; nullptr stops
+// it. The language tool uses this to collect texts that come from tables.
+using TextObserver = void (*)(const char *english);
+void setTextObserver(TextObserver observer);
+
 } // namespace loc

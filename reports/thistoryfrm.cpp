@@ -138,6 +138,8 @@ THistoryFrm::THistoryFrm(store::TDMod &dm, QWidget *parent) : QDialog(parent), m
     gbDateRange->setObjectName(QStringLiteral("gbDateRange"));
     lbStartDate = new QLabel(gbDateRange);
     lbEndDate = new QLabel(gbDateRange);
+    lbStartDate->setObjectName(QStringLiteral("lbStartDate"));
+    lbEndDate->setObjectName(QStringLiteral("lbEndDate"));
     dpStart = new DateField(gbDateRange);
     dpStart->setObjectName(QStringLiteral("dpStart"));
     dpEnd = new DateField(gbDateRange);

@@ -10,7 +10,7 @@ packages=(
     sqlite3 xvfb xauth
 )
 if [ "${1:-}" = "--test" ]; then
-    packages+=(clang libclang-rt-14-dev poppler-utils python3-aiosmtpd openssl)
+    packages+=(clang libclang-rt-14-dev poppler-utils python3-aiosmtpd openssl qt6-tools-dev-tools)
 fi
 
 missing=()

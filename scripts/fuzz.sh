@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang in FUZZ_BUILD_DIR (default:
 # build-fuzz), replays every kept regression input, then runs each target for
-# FUZZ_SECONDS (default 20) on a copy of its seed corpus. New findings are left
+# FUZZ_SECONDS (default 20) on a copy of its seed corpus. FUZZ_TARGETS (a
+# space-separated list) runs only some of them. New findings are left
 # in the copy's folder and fail the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,7 +11,7 @@ bash scripts/deps.sh --test
 
 build_dir="${FUZZ_BUILD_DIR:-build-fuzz}"
 seconds="${FUZZ_SECONDS:-20}"
-targets=(fuzz_receiverframes fuzz_eventmessage fuzz_datetext fuzz_panelfile)
+targets=(${FUZZ_TARGETS:-fuzz_receiverframes fuzz_eventmessage fuzz_datetext fuzz_panelfile fuzz_lzq fuzz_langfile fuzz_langresource})
 # Longest input per target: panel data files hold images of up to 256 KiB.
 max_len() { case "$1" in fuzz_panelfile) echo 270000 ;; *) echo 4096 ;; esac; }
 

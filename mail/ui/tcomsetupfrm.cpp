@@ -47,7 +47,9 @@ TComSetupFrm::TComSetupFrm(const CommSettings &current, bool receiverLogOn,
     });
 
     m_portGroup = new QGroupBox(this);
+    m_portGroup->setObjectName(QStringLiteral("gbPort"));
     m_lbPort = new QLabel(this);
+    m_lbPort->setObjectName(QStringLiteral("lbPort"));
     m_lbPort->setBuddy(edPort);
     auto *portRow = new QHBoxLayout;
     portRow->addWidget(m_lbPort);
@@ -58,6 +60,7 @@ TComSetupFrm::TComSetupFrm(const CommSettings &current, bool receiverLogOn,
     m_portGroup->setLayout(portRow);
 
     m_emailGroup = new QGroupBox(this);
+    m_emailGroup->setObjectName(QStringLiteral("gbEmail"));
     auto *form = new QFormLayout;
     auto label = [this](QLineEdit *buddy) {
         auto *lb = new QLabel(this);
@@ -68,6 +71,10 @@ TComSetupFrm::TComSetupFrm(const CommSettings &current, bool receiverLogOn,
     m_lbUserName = label(edUserName);
     m_lbPassword = label(edPassword);
     m_lbSender = label(edSenderAdd);
+    m_lbHost->setObjectName(QStringLiteral("lbHost"));
+    m_lbUserName->setObjectName(QStringLiteral("lbUserName"));
+    m_lbPassword->setObjectName(QStringLiteral("lbPassword"));
+    m_lbSender->setObjectName(QStringLiteral("lbSender"));
     form->addRow(m_lbHost, edHost);
     form->addRow(m_lbUserName, edUserName);
     form->addRow(m_lbPassword, edPassword);
