@@ -22,6 +22,7 @@ public:
     void information(const QString &text) override;
     bool confirm(const QString &text) override;
     bool inputText(const QString &caption, const QString &prompt, QString &value) override;
+    SaveAnswer askToSave(const QString &text) override;
 
 private:
     QString title() const;

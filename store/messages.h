@@ -18,6 +18,13 @@ public:
     virtual bool confirm(const QString &text) = 0;
     // A text prompt; false when the operator cancelled.
     virtual bool inputText(const QString &caption, const QString &prompt, QString &value) = 0;
+
+    // Yes, No or Cancel: whether changes not yet saved are to be saved.
+    enum class SaveAnswer { Save, Discard, Cancel };
+    virtual SaveAnswer askToSave(const QString &text)
+    {
+        return confirm(text) ? SaveAnswer::Save : SaveAnswer::Discard;
+    }
 };
 
 // Messages that go nowhere: used until a console or a test installs its own.

@@ -33,4 +33,5 @@ void RecordingMessages::clear()
     questions.clear();
     confirmAnswers.clear();
     inputAnswers.clear();
+    saveAnswers.clear();
 }

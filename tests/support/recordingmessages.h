@@ -24,6 +24,11 @@ public:
     void information(const QString &text) override { informations << text; }
     bool confirm(const QString &text) override;
     bool inputText(const QString &caption, const QString &prompt, QString &value) override;
+    SaveAnswer askToSave(const QString &text) override
+    {
+        questions << text;
+        return saveAnswers.isEmpty() ? SaveAnswer::Cancel : saveAnswers.takeFirst();
+    }
 
     QStringList all() const { return errors + warnings + informations; }
     void clear();
@@ -31,5 +36,6 @@ public:
     QStringList errors, warnings, informations, questions;
     QList<bool> confirmAnswers;   // next answers to confirm(); empty means No
     QStringList inputAnswers;     // next answers to inputText(); empty means Cancel
+    QList<SaveAnswer> saveAnswers; // next answers to askToSave(); empty means Cancel
     std::function<void()> whileErrorShown; // runs inside error(), as a nested event loop would
 };
