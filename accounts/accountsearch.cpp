@@ -33,10 +33,10 @@ public:
     using store::DatasetGridModel::DatasetGridModel;
 
 protected:
-    QVariant rowData(int column, const QVector<QVariant> &row, int role) const override
+    QVariant roleData(int position, int column, int role) const override
     {
         if (role == Qt::ToolTipRole)
-            return cellText(column, fieldOf(column), row);
+            return cellText(column, fieldOf(column), rowValues(position));
         return {};
     }
 };

@@ -82,11 +82,11 @@ QString PendingModel::cellText(int, int field, const QVector<QVariant> &row) con
     return dataset().displayText(field, stored);
 }
 
-QVariant PendingModel::rowData(int, const QVector<QVariant> &row, int role) const
+QVariant PendingModel::roleData(int position, int, int role) const
 {
     if (role != PriorityRole)
         return {};
-    const QVariant p = row.value(m_priorityField);
+    const QVariant p = rowValues(position).value(m_priorityField);
     return p.isNull() ? QVariant() : QVariant(p.toInt());
 }
 

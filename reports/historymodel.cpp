@@ -137,11 +137,11 @@ void HistoryModel::fieldsResolved()
     m_groupField = dataset().fieldIndex(QStringLiteral("EventGroup"));
 }
 
-QVariant HistoryModel::rowData(int, const QVector<QVariant> &row, int role) const
+QVariant HistoryModel::roleData(int position, int, int role) const
 {
     if (role != Qt::BackgroundRole && role != Qt::ForegroundRole)
         return {};
-    const QVariant group = row.value(m_groupField);
+    const QVariant group = rowValues(position).value(m_groupField);
     const GroupColours colours = EventGroupColours(group.isNull() ? 0 : group.toInt());
     const QColor c = role == Qt::BackgroundRole ? colours.background : colours.text;
     return c.isValid() ? QVariant(c) : QVariant();

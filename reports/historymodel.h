@@ -63,7 +63,7 @@ public:
 
 protected:
     QString cellText(int column, int field, const QVector<QVariant> &row) const override;
-    QVariant rowData(int column, const QVector<QVariant> &row, int role) const override;
+    QVariant roleData(int position, int column, int role) const override;
     void fieldsResolved() override;
 
 private:

@@ -246,7 +246,7 @@ QString DatasetGridModel::cellText(int, int field, const QVector<QVariant> &row)
     return m_dataset.displayText(field, stored);
 }
 
-QVariant DatasetGridModel::rowData(int, const QVector<QVariant> &, int) const
+QVariant DatasetGridModel::roleData(int, int, int) const
 {
     return {};
 }
@@ -263,7 +263,7 @@ QVariant DatasetGridModel::data(const QModelIndex &index, int role) const
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(m_columns[column].alignment | Qt::AlignVCenter);
     default:
-        return rowData(column, rowValues(index.row()), role);
+        return roleData(index.row(), column, role);
     }
 }
 

@@ -24,7 +24,7 @@ struct GridField
 // dataset in its order, the given fields as columns, coded fields through
 // their display texts. A grid chooses how its rows follow the dataset
 // (Refresh), whether they are handed to the view in batches as it scrolls,
-// and overrides cellText()/rowData() for its own texts and colours. Rows
+// and overrides cellText()/roleData() for its own texts and colours. Rows
 // read are kept until the dataset's rows change, so repaints do not go to
 // the store.
 class DatasetGridModel : public QAbstractTableModel
@@ -89,7 +89,8 @@ protected:
     // The text of a cell; field is -1 for a computed column.
     virtual QString cellText(int column, int field, const QVector<QVariant> &row) const;
     // Any other role of a cell (colours, the grid's own roles); {} by default.
-    virtual QVariant rowData(int column, const QVector<QVariant> &row, int role) const;
+    // Reads the row (rowValues()) only for the roles it answers.
+    virtual QVariant roleData(int position, int column, int role) const;
     // The dataset's fields were looked up again (a statement opened anew).
     virtual void fieldsResolved() {}
 
