@@ -91,7 +91,7 @@ void setUpGrid(QTableView *grid, bool wholeRows)
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setWordWrap(false);
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
-    grid->verticalHeader()->setFixedWidth(14);
+    grid->verticalHeader()->setVisible(false);
     grid->horizontalHeader()->setStretchLastSection(true);
     grid->horizontalHeader()->setHighlightSections(false);
 }
@@ -402,7 +402,7 @@ QWidget *TAccViewFrm::buildEvents()
     grdEvents->setModel(m_events);
     setUpGrid(grdEvents, true);
     grdEvents->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    const int widths[] = {45, 200, 85, 80, 85, 90, 90};
+    const int widths[] = {50, 240, 100, 100, 105, 110, 110};
     for (int i = 0; i < 7; ++i)
         grdEvents->setColumnWidth(i, widths[i]);
     layout->addWidget(grdEvents, 1);

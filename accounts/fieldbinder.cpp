@@ -36,7 +36,9 @@ void FieldBinder::store(int field, const QVariant &value)
         m_storing = false;
         load();
         emit editFailed();
+        return;
     }
+    emit fieldStored();
 }
 
 void FieldBinder::bind(QLineEdit *edit, const QString &name)
@@ -81,9 +83,9 @@ void FieldBinder::bind(QComboBox *list, const QString &name, const QList<int> &v
             store(field, values[index]);
     });
     m_bindings << Binding{list, field, [this, list, field, values]() {
-                              const QVariant v = m_table.field(field).value();
-                              list->setCurrentIndex(
-                                  v.isNull() ? -1 : static_cast<int>(values.indexOf(v.toInt())));
+                              // An unset value reads as 0, as everywhere.
+                              list->setCurrentIndex(static_cast<int>(
+                                  values.indexOf(m_table.field(field).asInteger())));
                           }};
 }
 

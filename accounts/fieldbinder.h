@@ -45,6 +45,8 @@ public:
     QList<QWidget *> widgets() const;
 
 signals:
+    // A typed value went into the row's buffer.
+    void fieldStored();
     // Typing into a field failed (the row could not be put into edit mode).
     void editFailed();
 

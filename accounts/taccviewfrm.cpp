@@ -194,7 +194,7 @@ TAccViewFrm::TAccViewFrm(store::TDMod &dm, QWidget *parent)
     layout->addWidget(toolbar);
     layout->addWidget(PageControl1, 1);
     layout->addWidget(StatusBar1);
-    setFixedSize(760, 560);
+    setFixedSize(880, 600);
 
     // An account number no frame can carry is refused before it is stored.
     m_savedBeforePost = m_accounts.beforePost;
@@ -217,6 +217,8 @@ TAccViewFrm::TAccViewFrm(store::TDMod &dm, QWidget *parent)
                        &TAccViewFrm::accountsModeChanged);
     m_hooks << connect(dm.tbActions, &store::Dataset::currentChanged, this,
                        &TAccViewFrm::actionsRowChanged);
+    // The headings follow the fields as they are typed into.
+    connect(m_binder, &FieldBinder::fieldStored, this, &TAccViewFrm::accountsDataChanged);
 
     retranslateUi();
     m_binder->load();
@@ -353,6 +355,7 @@ void TAccViewFrm::applyRights()
 void TAccViewFrm::accountsModeChanged()
 {
     applyRights();
+    accountsDataChanged();
     const bool inserting = m_accounts.state() == store::Dataset::State::Insert;
     edAccountNo->setEnabled(inserting);
     cbPanelType->setEnabled(inserting);

@@ -293,8 +293,10 @@ void TestAccViewFrm::insertFlow()
         QVERIFY(!tabShown(f, t));
     QVERIFY(tabShown(f, TAccViewFrm::tsExceptions));
 
+    QCOMPARE(f.lbAccountNo->text(), u"Account No: "_s);
     QTest::keyClicks(f.edAccountNo, u"00ab"_s);
     QCOMPARE(f.edAccountNo->text(), u"00AB"_s);
+    QCOMPARE(f.lbAccountNo->text(), u"Account No: 00AB"_s);
     typeInto(f.edAccountNo, u"0G12F"_s);
     QCOMPARE(f.edAccountNo->text(), u"012F"_s);
     screenshot(&f, u"accviewfrm-insert.png"_s);
