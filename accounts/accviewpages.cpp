@@ -124,8 +124,7 @@ QWidget *TAccViewFrm::buildCustomer()
     edAccountNo = line("edAccountNo", "AccountNo", 0, 0, "Account No:", "lblAccountNo");
     edAccountNo->setValidator(new AccountNoValidator(edAccountNo));
     edAccountNo->setMaximumWidth(80);
-    edName = line("edName", "Name", 1, 0, "Account Name:", "lblName");
-    grid->itemAtPosition(1, 0)->widget()->setProperty(kEnglish, QByteArray("Name:"));
+    edName = line("edName", "Name", 1, 0, "Name:", "lblName");
     line("edAddress1", "Address1", 2, 0, "Address:", "lblAddress");
     line("edAddress2", "Address2", 3, 0, nullptr, nullptr);
     line("edAddress3", "Address3", 4, 0, nullptr, nullptr);
