@@ -33,6 +33,19 @@ bool MessageBoxes::confirm(const QString &text)
            QMessageBox::Yes;
 }
 
+store::Messages::SaveAnswer MessageBoxes::askToSave(const QString &text)
+{
+    switch (QMessageBox::question(m_parent, title(), text,
+                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
+        return SaveAnswer::Save;
+    case QMessageBox::No:
+        return SaveAnswer::Discard;
+    default:
+        return SaveAnswer::Cancel;
+    }
+}
+
 bool MessageBoxes::inputText(const QString &caption, const QString &prompt, QString &value)
 {
     bool ok = false;

@@ -25,6 +25,7 @@ public:
     bool inputPassword(const QString &caption, const QString &prompt, QString &value) override;
     bool openFileName(const QString &caption, const QString &filter, const QString &defaultSuffix,
                       QString &path) override;
+    SaveAnswer askToSave(const QString &text) override;
 
 private:
     QString title() const;

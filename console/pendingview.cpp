@@ -46,130 +46,48 @@ const QList<PendingModel::Column> &PendingModel::columns()
     return list;
 }
 
+namespace {
+
+QList<store::GridField> pendingFields()
+{
+    QList<store::GridField> fields;
+    for (const PendingModel::Column &c : PendingModel::columns())
+        fields << store::GridField{QString::fromLatin1(c.field), c.title};
+    return fields;
+}
+
+} // namespace
+
 PendingModel::PendingModel(store::Table &pending, QObject *parent)
-    : QAbstractTableModel(parent), m_pending(pending),
-      m_dateFormat(DateFormats::forLanguageId(9).eventFormat)
+    : store::DatasetGridModel(pending, pendingFields(), parent)
 {
-    for (const Column &c : columns())
-        m_fields << m_pending.fieldIndex(QString::fromLatin1(c.field));
-    m_priorityField = m_pending.fieldIndex(QStringLiteral("Priority"));
-    connect(&m_pending, &store::Dataset::dataChanged, this, &PendingModel::reset);
-    connect(&m_pending, &store::Dataset::currentChanged, this, &PendingModel::currentMoved);
-    reset();
-}
-
-void PendingModel::setDateFormat(const QString &format)
-{
-    if (format == m_dateFormat)
-        return;
-    m_dateFormat = format;
-    if (m_fetched > 0)
-        emit dataChanged(index(0, 0), index(m_fetched - 1, 0), {Qt::DisplayRole});
-}
-
-void PendingModel::reset()
-{
-    beginResetModel();
+    m_priorityField = pending.fieldIndex(QStringLiteral("Priority"));
+    setDateTimeFormat(DateFormats::forLanguageId(9).eventFormat);
     // The rows already handed out stay handed out, so the operator's
     // scroll position survives a new alarm or a handled one.
-    const int count = m_pending.isOpen() ? m_pending.recordCount() : 0;
-    m_fetched = std::min(count, std::max(kBatch, m_fetched));
-    m_cache.clear();
-    m_indicatorRow = m_pending.isOpen() ? m_pending.recNo() : -1;
-    endResetModel();
+    setRefresh(Refresh::KeepFetched);
+    setRowIndicator(true);
+    setBatchSize(kBatch);
 }
 
-void PendingModel::currentMoved()
+QString PendingModel::cellText(int, int field, const QVector<QVariant> &row) const
 {
-    const int old = m_indicatorRow;
-    m_indicatorRow = m_pending.isOpen() ? m_pending.recNo() : -1;
-    if (old == m_indicatorRow)
-        return;
-    for (int r : {old, m_indicatorRow}) {
-        if (r >= 0 && r < m_fetched)
-            emit headerDataChanged(Qt::Vertical, r, r);
-    }
-}
-
-void PendingModel::fetchUpTo(int position)
-{
-    const int count = m_pending.isOpen() ? m_pending.recordCount() : 0;
-    const int wanted = std::min(count, position + 1);
-    if (wanted <= m_fetched)
-        return;
-    // Whole batches, as scrolling would have fetched them.
-    const int upTo = std::min(count, ((wanted + kBatch - 1) / kBatch) * kBatch);
-    beginInsertRows({}, m_fetched, upTo - 1);
-    m_fetched = upTo;
-    endInsertRows();
-}
-
-bool PendingModel::canFetchMore(const QModelIndex &parent) const
-{
-    return !parent.isValid() && m_pending.isOpen() && m_fetched < m_pending.recordCount();
-}
-
-void PendingModel::fetchMore(const QModelIndex &parent)
-{
-    if (!parent.isValid())
-        fetchUpTo(m_fetched + kBatch - 1);
-}
-
-int PendingModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : m_fetched;
-}
-
-int PendingModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : static_cast<int>(columns().size());
-}
-
-const QVector<QVariant> &PendingModel::row(int position) const
-{
-    auto it = m_cache.constFind(position);
-    if (it != m_cache.cend())
-        return it.value();
-    if (m_cache.size() >= kCacheRows)
-        m_cache.clear();
-    ++m_rowsRead;
-    return m_cache.insert(position, m_pending.recordAt(position)).value();
-}
-
-QVariant PendingModel::data(const QModelIndex &index, int role) const
-{
-    if (!index.isValid() || index.row() >= m_fetched || index.column() >= m_fields.size())
+    if (field < 0)
         return {};
-    switch (role) {
-    case Qt::DisplayRole: {
-        const int field = m_fields[index.column()];
-        if (field < 0)
-            return {};
-        const QVariant stored = row(index.row()).value(field);
-        if (m_pending.fieldDefs().at(field).type == store::FieldType::DateTime) {
-            const QDateTime at = store::dateTimeFromStored(stored);
-            return at.isValid() ? DateFormats::format(at, m_dateFormat) : QString();
-        }
-        return m_pending.displayText(field, stored);
+    const QVariant stored = row.value(field);
+    if (dataset().fieldDefs().at(field).type == store::FieldType::DateTime) {
+        const QDateTime at = store::dateTimeFromStored(stored);
+        return at.isValid() ? DateFormats::format(at, dateTimeFormat()) : QString();
     }
-    case PriorityRole: {
-        const QVariant p = row(index.row()).value(m_priorityField);
-        return p.isNull() ? QVariant() : QVariant(p.toInt());
-    }
-    default:
-        return {};
-    }
+    return dataset().displayText(field, stored);
 }
 
-QVariant PendingModel::headerData(int section, Qt::Orientation orientation, int role) const
+QVariant PendingModel::roleData(int position, int, int role) const
 {
-    if (role != Qt::DisplayRole)
+    if (role != PriorityRole)
         return {};
-    if (orientation == Qt::Horizontal)
-        return section >= 0 && section < columns().size() ? loc::text(columns()[section].title)
-                                                          : QVariant();
-    // The row indicator marks the cursor's current row.
-    return section == m_indicatorRow ? QVariant(QStringLiteral("\u25B8")) : QVariant(QString());
+    const QVariant p = rowValues(position).value(m_priorityField);
+    return p.isNull() ? QVariant() : QVariant(p.toInt());
 }
 
 // --- PendingDelegate ----------------------------------------------------

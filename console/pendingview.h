@@ -2,7 +2,8 @@
 
 #include <QPointer>
 
-#include <QAbstractTableModel>
+#include "store/gridmodel.h"
+
 #include <QColor>
 #include <QHash>
 #include <QList>
@@ -31,12 +32,11 @@ RowColours PriorityColours(int priority);
 // (priority, then date and time): Date & Time, Acc. No and Event Description.
 // Rows are handed to the view in batches as it scrolls, and the rows read
 // are kept until the cursor's rows change, so repaints do not go to the store.
-class PendingModel : public QAbstractTableModel
+class PendingModel : public store::DatasetGridModel
 {
     Q_OBJECT
 public:
     static constexpr int kBatch = 256;
-    static constexpr int kCacheRows = 512;
     // The priority of a row, for the delegate that colours it.
     static constexpr int PriorityRole = Qt::UserRole + 1;
 
@@ -53,33 +53,14 @@ public:
     explicit PendingModel(store::Table &pending, QObject *parent = nullptr);
 
     // The format of Date & Time (it follows the interface language).
-    void setDateFormat(const QString &format);
-    // Makes sure the view has been handed the row at position.
-    void fetchUpTo(int position);
-    // How many store reads the model made (for the benchmark and tests).
-    int rowsRead() const { return m_rowsRead; }
+    void setDateFormat(const QString &format) { setDateTimeFormat(format); }
 
-    int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation,
-                        int role = Qt::DisplayRole) const override;
-    bool canFetchMore(const QModelIndex &parent) const override;
-    void fetchMore(const QModelIndex &parent) override;
+protected:
+    QString cellText(int column, int field, const QVector<QVariant> &row) const override;
+    QVariant roleData(int position, int column, int role) const override;
 
 private:
-    void reset();
-    void currentMoved();
-    const QVector<QVariant> &row(int position) const;
-
-    store::Table &m_pending;
-    QList<int> m_fields;
     int m_priorityField = -1;
-    QString m_dateFormat;
-    int m_fetched = 0;
-    int m_indicatorRow = -1;
-    mutable QHash<int, QVector<QVariant>> m_cache; // by position
-    mutable int m_rowsRead = 0;
 };
 
 // Paints every cell of a row in its priority's colours, except cells the

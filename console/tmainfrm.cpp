@@ -1,6 +1,7 @@
 #include "console/tmainfrm.h"
 
 #include "console/aboutbox.h"
+#include "accounts/taccviewfrm.h"
 #include "console/accountpages.h"
 #include "console/formattext.h"
 #include "console/guarded.h"
@@ -575,7 +576,8 @@ void TMainFrm::AccEditClick()
 {
     guarded([this]() {
         m_dm.tbAccounts->refresh();
-        // STUB: the account manager opens here, modally.
+        accounts::TAccViewFrm manager(m_dm, this);
+        manager.exec();
     });
     // Edited account details show at once, also after a failure.
     DBGrid1->viewport()->update();

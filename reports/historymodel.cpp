@@ -92,11 +92,23 @@ QString HistoryFieldText(const store::Dataset &history, int fieldIndex, const QV
     return history.displayText(fieldIndex, stored);
 }
 
-HistoryModel::HistoryModel(store::Dataset &history, QObject *parent)
-    : QAbstractTableModel(parent), m_history(history)
+namespace {
+
+QList<store::GridField> historyFields()
 {
-    connect(&m_history, &store::Dataset::dataChanged, this, &HistoryModel::reset);
-    reset();
+    QList<store::GridField> fields;
+    for (const HistoryModel::Column &c : HistoryModel::columns())
+        fields << store::GridField{QString::fromLatin1(c.field), c.title};
+    return fields;
+}
+
+} // namespace
+
+HistoryModel::HistoryModel(store::Dataset &history, QObject *parent)
+    : store::DatasetGridModel(history, historyFields(), parent)
+{
+    fieldsResolved();
+    setBatchSize(kBatch);
 }
 
 const QList<HistoryModel::Column> &HistoryModel::columns()
@@ -112,93 +124,38 @@ const QList<HistoryModel::Column> &HistoryModel::columns()
     return list;
 }
 
-void HistoryModel::reset()
+QString HistoryModel::cellText(int, int field, const QVector<QVariant> &row) const
 {
-    beginResetModel();
-    m_fields.clear();
-    for (const Column &c : columns())
-        m_fields << m_history.fieldIndex(QString::fromLatin1(c.field));
-    m_groupField = m_history.fieldIndex(QStringLiteral("EventGroup"));
-    m_fetched = m_history.isOpen() ? std::min(kBatch, m_history.recordCount()) : 0;
-    m_cachedRow = -1;
-    m_cachedValues.clear();
-    endResetModel();
+    QString text = HistoryFieldText(dataset(), field, row.value(field));
+    // A comment typed over several lines shows on one grid line.
+    text.replace(QLatin1Char('\r'), QString()).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
 }
 
-bool HistoryModel::canFetchMore(const QModelIndex &parent) const
+void HistoryModel::fieldsResolved()
 {
-    return !parent.isValid() && m_history.isOpen() && m_fetched < m_history.recordCount();
+    m_groupField = dataset().fieldIndex(QStringLiteral("EventGroup"));
 }
 
-void HistoryModel::fetchMore(const QModelIndex &parent)
+QVariant HistoryModel::roleData(int position, int, int role) const
 {
-    if (parent.isValid())
-        return;
-    const int more = std::min(kBatch, m_history.recordCount() - m_fetched);
-    if (more <= 0)
-        return;
-    beginInsertRows({}, m_fetched, m_fetched + more - 1);
-    m_fetched += more;
-    endInsertRows();
-}
-
-int HistoryModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : m_fetched;
-}
-
-int HistoryModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : static_cast<int>(columns().size());
-}
-
-const QVector<QVariant> &HistoryModel::row(int position) const
-{
-    if (position != m_cachedRow) {
-        m_cachedValues = m_history.recordAt(position);
-        m_cachedRow = position;
-    }
-    return m_cachedValues;
-}
-
-QVariant HistoryModel::data(const QModelIndex &index, int role) const
-{
-    if (!index.isValid() || index.row() >= m_fetched || index.column() >= m_fields.size())
+    if (role != Qt::BackgroundRole && role != Qt::ForegroundRole)
         return {};
-    switch (role) {
-    case Qt::DisplayRole: {
-        const int field = m_fields[index.column()];
-        QString text = HistoryFieldText(m_history, field, row(index.row()).value(field));
-        // A comment typed over several lines shows on one grid line.
-        text.replace(QLatin1Char('\r'), QString()).replace(QLatin1Char('\n'), QLatin1Char(' '));
-        return text;
-    }
-    case Qt::BackgroundRole:
-    case Qt::ForegroundRole: {
-        const QVariant group = row(index.row()).value(m_groupField);
-        const GroupColours colours = EventGroupColours(group.isNull() ? 0 : group.toInt());
-        const QColor c = role == Qt::BackgroundRole ? colours.background : colours.text;
-        return c.isValid() ? QVariant(c) : QVariant();
-    }
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
-    default:
-        return {};
-    }
+    const QVariant group = rowValues(position).value(m_groupField);
+    const GroupColours colours = EventGroupColours(group.isNull() ? 0 : group.toInt());
+    const QColor c = role == Qt::BackgroundRole ? colours.background : colours.text;
+    return c.isValid() ? QVariant(c) : QVariant();
 }
 
 QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0 || section >= columns().size())
-        return QAbstractTableModel::headerData(section, orientation, role);
-    if (role == Qt::DisplayRole)
-        return loc::text(columns()[section].title);
-    if (role == Qt::FontRole) {
+    if (orientation == Qt::Horizontal && role == Qt::FontRole && section >= 0 &&
+        section < columns().size()) {
         QFont bold;
         bold.setBold(true);
         return bold;
     }
-    return {};
+    return store::DatasetGridModel::headerData(section, orientation, role);
 }
 
 } // namespace reports

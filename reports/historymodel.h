@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QAbstractTableModel>
+#include "store/gridmodel.h"
+
 #include <QColor>
 #include <QList>
 #include <QVector>
@@ -40,7 +41,7 @@ QString HistoryFieldText(const store::Dataset &history, int fieldIndex, const QV
 // The history grid's model over qryHistory: the six columns of the viewer,
 // row colours by EventGroup, and rows handed to the view in batches as it
 // scrolls, so that opening an account with a long history stays quick.
-class HistoryModel : public QAbstractTableModel
+class HistoryModel : public store::DatasetGridModel
 {
     Q_OBJECT
 public:
@@ -57,25 +58,16 @@ public:
     };
     static const QList<Column> &columns();
 
-    int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
-    bool canFetchMore(const QModelIndex &parent) const override;
-    void fetchMore(const QModelIndex &parent) override;
+
+protected:
+    QString cellText(int column, int field, const QVector<QVariant> &row) const override;
+    QVariant roleData(int position, int column, int role) const override;
+    void fieldsResolved() override;
 
 private:
-    void reset();
-    const QVector<QVariant> &row(int position) const;
-
-    store::Dataset &m_history;
-    QList<int> m_fields;
     int m_groupField = -1;
-    int m_fetched = 0;
-    // The last row read: a repaint reads each row once, not once per column.
-    mutable int m_cachedRow = -1;
-    mutable QVector<QVariant> m_cachedValues;
 };
 
 } // namespace reports

@@ -34,6 +34,13 @@ public:
         Q_UNUSED(path);
         return false;
     }
+
+    // Yes, No or Cancel: whether changes not yet saved are to be saved.
+    enum class SaveAnswer { Save, Discard, Cancel };
+    virtual SaveAnswer askToSave(const QString &text)
+    {
+        return confirm(text) ? SaveAnswer::Save : SaveAnswer::Discard;
+    }
 };
 
 // Messages that go nowhere: used until a console or a test installs its own.

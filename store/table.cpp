@@ -22,6 +22,10 @@ Table::Table(Database &db, const QString &tableName, const QString &cursorName, 
 Table::~Table()
 {
     releaseLock();
+    if (m_master)
+        m_master->m_details.removeAll(this);
+    for (Table *detail : std::as_const(m_details))
+        detail->m_master = nullptr;
 }
 
 void Table::checkOpen() const
@@ -52,6 +56,7 @@ void Table::close()
         return;
     releaseLock();
     m_rowids.clear();
+    m_onlyRowsAdded = false;
     m_pos = -1;
     m_loadedRowid = -1;
     m_buffer.clear();
@@ -67,6 +72,42 @@ void Table::refresh()
     reload(currentRowId(), m_pos);
 }
 
+void Table::refreshAppended()
+{
+    checkOpen();
+    checkBrowseMode();
+    const bool logOrder = !m_master && m_indexName.isEmpty() && m_def->primaryKey.isEmpty() &&
+                          activeFilter().isEmpty();
+    if (!logOrder || m_rowids.empty()) {
+        reload(currentRowId(), m_pos);
+        return;
+    }
+    // Rows are only ever added at the end of a log; one whose first or last
+    // row is gone was purged meanwhile and is read again (both look-ups use
+    // the row number, so they cost the same at any size).
+    const qint64 last = m_rowids.back();
+    QSqlQuery first = m_db.exec(QStringLiteral("SELECT min(rowid) FROM \"%1\"").arg(m_def->name));
+    if (!first.next() || first.value(0).toLongLong() != m_rowids.front()) {
+        reload(currentRowId(), m_pos);
+        return;
+    }
+    QSqlQuery q = m_db.exec(QStringLiteral("SELECT rowid FROM \"%1\" WHERE rowid >= ? ORDER BY rowid")
+                                .arg(m_def->name),
+                            {last});
+    if (!q.next() || q.value(0).toLongLong() != last) {
+        reload(currentRowId(), m_pos);
+        return;
+    }
+    const size_t before = m_rowids.size();
+    while (q.next())
+        m_rowids.push_back(q.value(0).toLongLong());
+    if (m_rowids.size() == before)
+        return;
+    m_eof = false;
+    m_onlyRowsAdded = true;
+    emit dataChanged();
+}
+
 void Table::setIndexName(const QString &indexName)
 {
     if (!indexName.isEmpty() && !m_def->index(indexName))
@@ -78,11 +119,14 @@ void Table::setIndexName(const QString &indexName)
 
 void Table::setMaster(Table *master, const QString &field)
 {
-    if (m_master)
+    if (m_master) {
         disconnect(m_master, nullptr, this, nullptr);
+        m_master->m_details.removeAll(this);
+    }
     m_master = master;
     m_masterField = field;
     if (m_master) {
+        m_master->m_details << this;
         connect(m_master, &Dataset::currentChanged, this, &Table::masterMoved);
         connect(m_master, &Dataset::dataChanged, this, &Table::masterMoved);
         connect(m_master, &Dataset::stateChanged, this, &Table::masterMoved);
@@ -168,6 +212,8 @@ void Table::reload(qint64 keepRowid, int fallbackPosition)
     rows.reserve(m_rowids.size() + 1);
     while (q.next())
         rows.push_back(q.value(0).toLongLong());
+    m_onlyRowsAdded = rows.size() >= m_rowids.size() &&
+                      std::equal(m_rowids.begin(), m_rowids.end(), rows.begin());
     m_rowids = std::move(rows);
     m_loadedRowid = -1;
     int pos = -1;
@@ -258,6 +304,12 @@ void Table::checkNotBusy() const
 void Table::checkBrowseMode()
 {
     checkNotBusy();
+    // A detail row being typed into belongs to the row this cursor leaves:
+    // it is saved, never dropped, by the move.
+    for (Table *detail : std::as_const(m_details)) {
+        if (detail->isOpen() && (detail->state() == State::Edit || detail->state() == State::Insert))
+            detail->post();
+    }
     if (state() == State::Edit || state() == State::Insert)
         post();
 }
@@ -496,6 +548,7 @@ void Table::post()
     if (inserted && !m_master && m_indexName.isEmpty() && m_def->primaryKey.isEmpty() &&
         activeFilter().isEmpty() && (m_rowids.empty() || rowid > m_rowids.back())) {
         m_rowids.push_back(rowid);
+        m_onlyRowsAdded = true;
         m_pos = recordCount() - 1;
         m_loadedRowid = -1;
         m_bof = m_pos == 0;

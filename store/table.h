@@ -38,6 +38,11 @@ public:
     void close();
     // Re-reads the rows, keeping the current row when it still exists.
     void refresh();
+    // Reads only the rows stored after the last one held. For a cursor in
+    // insertion order with no master or filter (a log table watched while it
+    // grows); any other cursor, or one whose last row is gone, is refreshed
+    // in full.
+    void refreshAppended();
 
     // "" is the primary order (key, or insertion order); otherwise a named index.
     void setIndexName(const QString &indexName);
@@ -47,6 +52,9 @@ public:
     // value of that field are shown, and new rows take that value.
     void setMaster(Table *master, const QString &field);
     Table *master() const { return m_master; }
+    // Tables that follow this one; an edited row of theirs is saved before
+    // this cursor moves.
+    const QList<Table *> &details() const { return m_details; }
 
     void first() override;
     void last() override;
@@ -72,6 +80,7 @@ public:
 
     QVariant storedValue(int index) const override;
     QVector<QVariant> recordAt(int position) const override;
+    bool onlyRowsAdded() const override { return m_onlyRowsAdded; }
     // Fields given a value since insert() or edit().
     bool isModified(int index) const;
     qint64 currentRowId() const;
@@ -107,6 +116,7 @@ private:
     const TableDef *m_def;
     QString m_indexName;
     Table *m_master = nullptr;
+    QList<Table *> m_details;
     QString m_masterField;
     QVariant m_masterKey;
     std::vector<qint64> m_rowids;
@@ -118,6 +128,7 @@ private:
     qint64 m_editRowid = -1;
     bool m_postedNewRow = false;
     bool m_posting = false;
+    bool m_onlyRowsAdded = false;
 };
 
 } // namespace store

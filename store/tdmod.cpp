@@ -101,7 +101,10 @@ TDMod::TDMod(const QString &programFolder, QObject *parent)
                           L({"Select AccountNo, Name,  Address1, Address2,  Address3, Address4, "
                              "Postcode, TelNo, FaxNo, email, PanelType",
                              "From Accounts",
-                             "Where UPPER(AccountNo) like '%0%' Order by AccountNo"}));
+                             // The account search replaces this line; the typed
+                             // pattern is always bound, never written into it.
+                             "Where UPPER(AccountNo) like :Pattern Order by AccountNo"}),
+                          {{QStringLiteral("Pattern"), P::Text}});
     qryNoSignal = query("qryNoSignal",
                         L({"Select AccountNo, LastSignal, NoSigTime from Accounts",
                            "Where (NoSigTime > 0) and (NoSigActioned = False) and ",

@@ -64,93 +64,24 @@ int stampColumnWidth(const QFontMetrics &metrics, const QString &format)
     return metrics.horizontalAdvance(QLocale::c().toString(widest, format)) + kCellPadding;
 }
 
+namespace {
+
+QList<store::GridField> viewerFields(const QList<GridColumn> &columns)
+{
+    QList<store::GridField> fields;
+    for (const GridColumn &c : columns)
+        fields << store::GridField{QString::fromLatin1(c.field), c.title, c.alignment};
+    return fields;
+}
+
+} // namespace
+
 DatasetGridModel::DatasetGridModel(store::Dataset &dataset, const QList<GridColumn> &columns,
                                    const QString &dateTimeFormat, QObject *parent)
-    : QAbstractTableModel(parent), m_dataset(dataset), m_columns(columns), m_format(dateTimeFormat)
+    : store::DatasetGridModel(dataset, viewerFields(columns), parent), m_columns(columns)
 {
-    for (const GridColumn &c : m_columns)
-        m_fields << m_dataset.fieldIndex(QString::fromLatin1(c.field));
-    m_rows = m_dataset.isOpen() ? m_dataset.recordCount() : 0;
-    connect(&m_dataset, &store::Dataset::dataChanged, this, &DatasetGridModel::sync);
-}
-
-void DatasetGridModel::retranslate()
-{
-    if (!m_columns.isEmpty())
-        emit headerDataChanged(Qt::Horizontal, 0, static_cast<int>(m_columns.size()) - 1);
-}
-
-void DatasetGridModel::sync()
-{
-    m_cachedRow = -1;
-    const int now = m_dataset.isOpen() ? m_dataset.recordCount() : 0;
-    if (now > m_rows) {
-        beginInsertRows({}, m_rows, now - 1);
-        m_rows = now;
-        endInsertRows();
-    } else if (now < m_rows) {
-        beginResetModel();
-        m_rows = now;
-        endResetModel();
-        return;
-    }
-    if (m_rows > 0 && !m_columns.isEmpty())
-        emit dataChanged(index(0, 0), index(m_rows - 1, static_cast<int>(m_columns.size()) - 1));
-}
-
-int DatasetGridModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : m_rows;
-}
-
-int DatasetGridModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : static_cast<int>(m_columns.size());
-}
-
-const QVector<QVariant> &DatasetGridModel::row(int position) const
-{
-    if (position != m_cachedRow) {
-        m_cachedValues = m_dataset.recordAt(position);
-        m_cachedRow = position;
-    }
-    return m_cachedValues;
-}
-
-QVariant DatasetGridModel::data(const QModelIndex &index, int role) const
-{
-    if (!index.isValid() || index.row() >= m_rows || index.column() >= m_columns.size())
-        return {};
-    const GridColumn &column = m_columns[index.column()];
-    if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(column.alignment | Qt::AlignVCenter);
-    if (role != Qt::DisplayRole)
-        return {};
-    const int field = m_fields[index.column()];
-    if (field < 0)
-        return {};
-    const QVector<QVariant> &values = row(index.row());
-    if (field >= values.size())
-        return {};
-    const QVariant &stored = values[field];
-    if (m_dataset.fieldDefs()[field].type == store::FieldType::DateTime &&
-        !m_dataset.hasDisplayText(QString::fromLatin1(column.field))) {
-        const QDateTime t = store::dateTimeFromStored(stored);
-        // Month names and am/pm in English, whatever the system locale.
-        return t.isValid() ? QLocale::c().toString(t, m_format) : QString();
-    }
-    return m_dataset.displayText(field, stored);
-}
-
-QVariant DatasetGridModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || section < 0 || section >= m_columns.size())
-        return QAbstractTableModel::headerData(section, orientation, role);
-    if (role == Qt::DisplayRole)
-        return loc::text(m_columns[section].title);
-    if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(m_columns[section].alignment | Qt::AlignVCenter);
-    return {};
+    setDateTimeFormat(dateTimeFormat);
+    setRefresh(Refresh::Append);
 }
 
 } // namespace mail::ui

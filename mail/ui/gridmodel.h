@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QAbstractTableModel>
+#include "store/gridmodel.h"
+
 #include <QList>
 #include <QString>
 
@@ -35,10 +36,10 @@ QList<int> fitColumnWidths(const QList<GridColumn> &columns, int available);
 // Pixels a grid cell needs to show the widest date-time of format in full.
 int stampColumnWidth(const QFontMetrics &metrics, const QString &format);
 
-// A read-only grid over a dataset: one row per row in the dataset's order,
-// the chosen fields as columns, date-times in the given format and coded
-// fields through their display texts. Rows posted later appear at the end.
-class DatasetGridModel : public QAbstractTableModel
+// A viewer's read-only grid over a dataset: the chosen fields as columns,
+// date-times in the given format and coded fields through their display
+// texts. Rows posted later appear at the end.
+class DatasetGridModel : public store::DatasetGridModel
 {
     Q_OBJECT
 public:
@@ -46,27 +47,9 @@ public:
                      const QString &dateTimeFormat, QObject *parent = nullptr);
 
     const QList<GridColumn> &columns() const { return m_columns; }
-    // The captions again, in the current language.
-    void retranslate();
-
-    int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation,
-                        int role = Qt::DisplayRole) const override;
 
 private:
-    // The dataset's rows changed: new rows are inserted, the rest repainted.
-    void sync();
-    const QVector<QVariant> &row(int position) const;
-
-    store::Dataset &m_dataset;
     QList<GridColumn> m_columns;
-    QList<int> m_fields;
-    QString m_format;
-    int m_rows = 0;
-    mutable int m_cachedRow = -1;
-    mutable QVector<QVariant> m_cachedValues;
 };
 
 } // namespace mail::ui

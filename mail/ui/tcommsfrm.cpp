@@ -71,6 +71,8 @@ TCommsFrm::TCommsFrm(store::TDMod &dm, const QString &dateTimeFormat, QWidget *p
                                QStringLiteral("tbCommsView"), this);
     m_comms->open();
     m_model = new DatasetGridModel(*m_comms, commsColumns(), dateTimeFormat, this);
+    // A station keeps millions of rows: the grid reads them as it scrolls.
+    m_model->setBatchSize(kBatch);
     // A busy line stores many rows a second; the viewer re-reads its rows
     // at most a few times a second, so watching it never slows intake.
     m_refreshTimer = new QTimer(this);
@@ -104,7 +106,9 @@ void TCommsFrm::showStoredRows()
     QScrollBar *bar = DBGrid1->verticalScrollBar();
     const bool atEnd = bar->value() == bar->maximum();
     try {
-        m_comms->refresh();
+        // Only the rows stored since: the refresh costs the same with ten
+        // rows as with millions.
+        m_comms->refreshAppended();
     } catch (const store::EStoreError &) {
         // A busy store: the rows show at the next refresh.
         return;

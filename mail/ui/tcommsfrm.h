@@ -28,6 +28,9 @@ public:
     // The open viewer, or nullptr.
     static TCommsFrm *instance();
 
+    // Rows handed to the grid at a time as it scrolls.
+    static constexpr int kBatch = 256;
+
     QTableView *DBGrid1;
     DatasetGridModel *model() const { return m_model; }
 

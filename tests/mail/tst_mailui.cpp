@@ -6,6 +6,7 @@
 #include "mail/ui/tcommsfrm.h"
 #include "mail/ui/tcomsetupfrm.h"
 #include "mail/ui/tfrmemaildata.h"
+#include "store/database.h"
 #include "store/tdmod.h"
 #include "support/recordingmessages.h"
 #include "support/tempstore.h"
@@ -17,6 +18,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QtTest>
 
@@ -98,6 +100,7 @@ private slots:
     void fitColumnWidths();
     void commsViewerIsSingleAndFollowsNewRows();
     void commsViewerOpensCentredOnTheMainWindow();
+    void commsViewerReadsLazilyAndAddsOnlyNewRows();
     void emailHistoryShowsRows();
     void emailHistoryColumnsStayInBounds_data();
     void emailHistoryColumnsStayInBounds();
@@ -248,6 +251,54 @@ void TestMailUi::commsViewerOpensCentredOnTheMainWindow()
              qPrintable(u"%1,%2"_s.arg(offset.x()).arg(offset.y())));
     // Below the top of the main window, where its menu bar is.
     QVERIFY(viewer->geometry().top() >= main.geometry().top());
+}
+
+void TestMailUi::commsViewerReadsLazilyAndAddsOnlyNewRows()
+{
+    TempStore s;
+    constexpr int kStored = 600;
+    {
+        store::WriteScope scope(s->database());
+        s->database().ensureWriteLock();
+        for (int i = 0; i < kStored; ++i)
+            s->database().exec(u"INSERT INTO Comms (ID, Data) VALUES (?, ?)"_s,
+                               QVariantList{i + 1, u"row %1"_s.arg(i + 1)});
+        scope.commit();
+    }
+    QWidget main;
+    auto *viewer = mail::ui::TCommsFrm::showViewer(s.dm(), kFormat, &main);
+    QAbstractItemModel *model = viewer->DBGrid1->model();
+    // Only a first batch is handed to the grid.
+    QCOMPARE(model->rowCount(), mail::ui::TCommsFrm::kBatch);
+    QSignalSpy resets(model, &QAbstractItemModel::modelReset);
+    QSignalSpy inserted(model, &QAbstractItemModel::rowsInserted);
+
+    // A row stored while the grid has not reached the end: nothing re-read,
+    // the grid fetches it when it scrolls there.
+    addComms(s.dm(), QDateTime(QDate(2024, 1, 1), QTime(0, 0)), 1, 1, 1, u"first new"_s);
+    QTest::qWait(400);
+    QCOMPARE(resets.size(), 0);
+    QCOMPARE(model->rowCount(), mail::ui::TCommsFrm::kBatch);
+    while (model->canFetchMore({}))
+        model->fetchMore({});
+    QCOMPARE(model->rowCount(), kStored + 1);
+    QCOMPARE(cell(viewer->DBGrid1, kStored, 4), u"first new"_s);
+
+    // At the end, new rows are added to it, the rest left as they are.
+    inserted.clear();
+    addComms(s.dm(), QDateTime(QDate(2024, 1, 1), QTime(0, 1)), 1, 1, 1, u"second new"_s);
+    QTRY_COMPARE(model->rowCount(), kStored + 2);
+    QCOMPARE(resets.size(), 0);
+    QCOMPARE(inserted.size(), 1);
+    QCOMPARE(inserted.first().at(1).toInt(), kStored + 1);
+    QCOMPARE(cell(viewer->DBGrid1, kStored + 1, 4), u"second new"_s);
+
+    // Old rows purged meanwhile: the viewer reads its rows again.
+    s->database().exec(u"DELETE FROM Comms WHERE rowid <= 10"_s);
+    addComms(s.dm(), QDateTime(QDate(2024, 1, 1), QTime(0, 2)), 1, 1, 1, u"third new"_s);
+    QTRY_COMPARE(resets.size(), 1);
+    QCOMPARE(model->rowCount(), kStored + 3 - 10);
+    QCOMPARE(cell(viewer->DBGrid1, 0, 4), u"row 11"_s);
     viewer->close();
     QTRY_VERIFY(!mail::ui::TCommsFrm::instance());
 }

@@ -45,4 +45,5 @@ void RecordingMessages::clear()
     inputAnswers.clear();
     fileFilters.clear();
     fileAnswers.clear();
+    saveAnswers.clear();
 }

@@ -26,6 +26,11 @@ public:
     bool inputText(const QString &caption, const QString &prompt, QString &value) override;
     bool openFileName(const QString &caption, const QString &filter, const QString &defaultSuffix,
                       QString &path) override;
+    SaveAnswer askToSave(const QString &text) override
+    {
+        questions << text;
+        return saveAnswers.isEmpty() ? SaveAnswer::Cancel : saveAnswers.takeFirst();
+    }
 
     QStringList all() const { return errors + warnings + informations; }
     void clear();
@@ -35,5 +40,6 @@ public:
     QStringList inputAnswers;     // next answers to inputText(); empty means Cancel
     QStringList fileFilters;      // the filter of every file dialog shown
     QStringList fileAnswers;      // next files chosen in file dialogs; empty means Cancel
+    QList<SaveAnswer> saveAnswers; // next answers to askToSave(); empty means Cancel
     std::function<void()> whileErrorShown; // runs inside error(), as a nested event loop would
 };
