@@ -168,6 +168,10 @@ EventProcessor::~EventProcessor() = default;
 void EventProcessor::OnWM_NewCommsData(int commsId)
 {
     m_upTo = qMax(m_upTo, commsId);
+    // An event that failed waits for its pause to end: new arrivals queue
+    // behind it instead of trying it again at once.
+    if (m_retryMs > 0 && m_retryTimer->isActive())
+        return;
     run();
 }
 

@@ -47,6 +47,13 @@ for _ in $(seq 1 3000); do
 done
 [ "$listening" = 1 ] || fail "nothing listens on port $port"
 
+# It builds only what it runs: the program and the simulator, no tests or
+# benchmarks (minutes on a fresh machine before the window shows).
+if grep -E "Built target (tst_|bench_|fuzz_)" "$work/run.log"; then
+    fail "the run command built tests or benchmarks"
+fi
+grep -q "Built target quorvel-monitor" "$work/run.log" || fail "the run command did not build the program"
+
 frame="5011 181234E13001015"
 "$rxsim" --port "$port" --frame "$frame" --ack-timeout 4000 --quiet >"$work/rxsim.log" 2>&1 ||
     { cat "$work/rxsim.log"; fail "the frame was not acknowledged"; }
