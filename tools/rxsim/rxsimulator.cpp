@@ -79,8 +79,11 @@ RxSimulator::RxSimulator(const SimulatorOptions &options, const QList<QByteArray
     });
     connect(m_socket, &QTcpSocket::disconnected, this,
             [this] { onConnectionLost(QStringLiteral("closed by the monitor")); });
-    connect(m_socket, &QTcpSocket::errorOccurred, this,
-            [this] { onConnectionLost(m_socket->errorString()); });
+    connect(m_socket, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError e) {
+        // A look for waiting bytes that found none is no lost connection.
+        if (e != QAbstractSocket::SocketTimeoutError)
+            onConnectionLost(m_socket->errorString());
+    });
 }
 
 RxSimulator::~RxSimulator()
@@ -218,6 +221,14 @@ void RxSimulator::onReadyRead()
 void RxSimulator::onAckTimeout()
 {
     if (m_state != State::Connected || m_oldestUnacked == m_next)
+        return;
+    // An ACK already here but not yet read (this process was slow to get
+    // round to it) is no missed ACK: repeating now would cross it.
+    const int oldest = m_oldestUnacked;
+    m_socket->waitForReadyRead(0);
+    if (m_state == State::Connected && m_socket->bytesAvailable() > 0)
+        onReadyRead();
+    if (m_state != State::Connected || m_oldestUnacked != oldest || m_oldestUnacked == m_next)
         return;
     if (m_options.pipelined) {
         if (m_next == m_frames.size()) {
