@@ -139,19 +139,20 @@ void TestLangTool::keepsIdentifiersAndRaisesVersions()
     QVERIFY(action);
     QCOMPARE(action->value(0).version, 1);
 
-    // Next release: one message gone, one new, the button's text changed.
+    // Next release: a message edited, a message added, the button's text changed.
     QList<FoundText> next = firstRelease;
     next[0] = message("receiverlink", "Receiver: Connected");
     next[3].english = QStringLiteral("Action Alarm");
+    next.append(message("eventprocessor", "System"));
     const Catalogue second = Catalogue::build(next, first.versions);
 
-    const loc::TLocConstant *offline =
-        second.store.constant(QStringLiteral("receiverlink"), QStringLiteral("ReceiverOffline"));
-    QCOMPARE(offline->id, first.store.constant(QStringLiteral("receiverlink"), QStringLiteral("ReceiverOffline"))->id);
-    const loc::TLocConstant *connected =
-        second.store.constant(QStringLiteral("receiverlink"), QStringLiteral("ReceiverConnected"));
-    QCOMPARE(connected->id, 3u); // after the highest ever issued, never a retired one
-    QVERIFY(!second.store.constant(QStringLiteral("receiverlink"), QStringLiteral("ReceiverOnline")));
+    const loc::TLocConstant *edited = second.store.constantById(1);
+    QCOMPARE(edited->name, QStringLiteral("ReceiverOnline"));
+    QCOMPARE(edited->value(0).text, QStringLiteral("Receiver: Connected"));
+    QCOMPARE(edited->value(0).version, 2);
+    QCOMPARE(second.store.constant(QStringLiteral("receiverlink"), QStringLiteral("ReceiverOffline"))->value(0).version,
+             1);
+    QCOMPARE(second.store.constant(QStringLiteral("eventprocessor"), QStringLiteral("System"))->id, 3u);
 
     const loc::TLocProperty *changed = second.store.property(QStringLiteral("MainFrm"), QStringLiteral("btnAction"),
                                                              QStringLiteral("Caption"));
@@ -161,14 +162,18 @@ void TestLangTool::keepsIdentifiersAndRaisesVersions()
     QCOMPARE(second.store.property(QStringLiteral("MainFrm"), {}, QStringLiteral("Caption"))->value(0).version, 1);
     QCOMPARE(second.changes.size(), 3);
 
-    // The retired text coming back gets a new identifier as well.
-    const Catalogue third = Catalogue::build(firstRelease, second.versions);
-    QCOMPARE(third.store.constant(QStringLiteral("receiverlink"), QStringLiteral("ReceiverOnline"))->id, 4u);
-    QCOMPARE(third.store.property(QStringLiteral("MainFrm"), QStringLiteral("btnAction"), QStringLiteral("Caption"))
-                 ->value(0).version,
-             3);
+    // A text dropped without a replacement retires its constant; when it
+    // comes back it gets a new identifier, never the retired one.
+    QList<FoundText> without = next;
+    without.removeFirst();
+    const Catalogue third = Catalogue::build(without, second.versions);
+    QCOMPARE(third.store.constantById(1), nullptr);
+    QVERIFY(third.changes.first().startsWith(QLatin1String("retired")));
+    const Catalogue fourth = Catalogue::build(next, third.versions);
+    QCOMPARE(fourth.store.constant(QStringLiteral("receiverlink"), QStringLiteral("ReceiverConnected"))->id, 4u);
+
     // Same texts again: nothing changes.
-    QVERIFY(Catalogue::build(firstRelease, third.versions).changes.isEmpty());
+    QVERIFY(Catalogue::build(next, fourth.versions).changes.isEmpty());
 }
 
 void TestLangTool::versionFileReadsBack()

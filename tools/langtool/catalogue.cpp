@@ -188,6 +188,22 @@ Catalogue Catalogue::build(const QList<FoundText> &found, const VersionFile &fil
         if (t.kind == FoundText::Message && !units[t.owner].contains(t.english))
             units[t.owner].append(t.english);
 
+    // A unit that lost exactly one text and gained exactly one had that text
+    // edited: the constant stays, its version rises.
+    QHash<QString, const VersionEntry *> edited;
+    for (const auto &[unitName, texts] : units) {
+        QStringList added;
+        for (const QString &english : texts)
+            if (!messageByText.contains(messageKey(unitName, english)))
+                added.append(english);
+        QList<const VersionEntry *> lost;
+        for (const VersionEntry &e : file.entries)
+            if (e.kind == FoundText::Message && e.owner == unitName && !texts.contains(e.english))
+                lost.append(&e);
+        if (added.size() == 1 && lost.size() == 1)
+            edited.insert(messageKey(unitName, added[0]), lost[0]);
+    }
+
     loc::TLocStorage &s = cat.store;
     s.addColumn(English);
     for (const auto &[unitName, texts] : units) {
@@ -195,8 +211,14 @@ Catalogue Catalogue::build(const QList<FoundText> &found, const VersionFile &fil
         for (const QString &english : texts) {
             VersionEntry e;
             const VersionEntry *known = messageByText.value(messageKey(unitName, english));
+            const VersionEntry *before = edited.value(messageKey(unitName, english));
             if (known && !usedConstants.contains(known->id)) {
                 e = *known;
+            } else if (before) {
+                e = *before;
+                e.english = english;
+                ++e.version;
+                cat.changes.append(QStringLiteral("changed %1.%2 (version %3)").arg(unitName, e.name).arg(e.version));
             } else {
                 e.kind = FoundText::Message;
                 e.owner = unitName;

@@ -50,8 +50,9 @@ struct VersionFile
 
 // The native English store made from the texts found, keeping identifiers
 // and versions from the file: a message keeps its constant while its unit
-// holds the same text; a property keeps its identifier, and its version
-// rises when its text changed. New items are numbered after the highest
+// holds the same text, or when the unit's only new text replaces its only
+// lost one (an edit: the version rises); a property keeps its identifier, and
+// its version rises when its text changed. New items are numbered after the highest
 // identifiers ever issued.
 struct Catalogue
 {

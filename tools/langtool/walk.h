@@ -24,7 +24,7 @@ public:
     store::TDMod &dm();
     QString folder() const;
     // A station for the main window: its own program folder and data module,
-    // a settings file with a free port, a receiver that already runs.
+    // a settings file without a usable port, a receiver that already runs.
     QWidget *mainWindow();
 
 private:
