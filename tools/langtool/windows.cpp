@@ -2,6 +2,9 @@
 // window gets one line here; give each of its text widgets an objectName.
 #include "walk.h"
 
+#include "accounts/accountsearch.h"
+#include "accounts/taccviewfrm.h"
+#include "accounts/timportoptsfrm.h"
 #include "console/aboutbox.h"
 #include "console/logon.h"
 #include "console/operatorsfrm.h"
@@ -10,6 +13,7 @@
 #include "mail/ui/tfrmemaildata.h"
 #include "pipeline/eventcatalogue.h"
 #include "reports/thistoryfrm.h"
+#include "reports/treportoptions.h"
 #include "store/displaytexts.h"
 #include "store/tdmod.h"
 
@@ -29,6 +33,10 @@ QList<WindowEntry> registeredWindows()
         {[dateTime](WalkFixture &f) -> QWidget * { return mail::ui::TCommsFrm::showViewer(f.dm(), dateTime, nullptr); }},
         {[dateTime](WalkFixture &f) -> QWidget * { return new mail::ui::TfrmEmailData(f.dm(), dateTime); }},
         {[](WalkFixture &f) -> QWidget * { return new reports::THistoryFrm(f.dm()); }},
+        {[](WalkFixture &f) -> QWidget * { return new accounts::TAccViewFrm(f.dm()); }},
+        {[](WalkFixture &f) -> QWidget * { return new accounts::TfrmAccountSearch(*f.dm().qryCusAccount); }},
+        {[](WalkFixture &) -> QWidget * { return new accounts::TImportOptsFrm(1, 7); }},
+        {[](WalkFixture &) -> QWidget * { return new reports::TfrmReportOptions; }},
     };
 }
 
