@@ -18,7 +18,8 @@ max_len() { case "$1" in fuzz_panelfile) echo 270000 ;; *) echo 4096 ;; esac; }
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DQUORVEL_FUZZ=ON -DQUORVEL_BUILD_TESTS=OFF -DQUORVEL_BUILD_BENCH=OFF \
-    -DQUORVEL_WERROR="${QUORVEL_WERROR:-OFF}" >/dev/null
+    -DQUORVEL_WERROR="${QUORVEL_WERROR:-OFF}" \
+    $(command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache) >/dev/null
 cmake --build "$build_dir" --parallel "$(nproc)" --target "${targets[@]}"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
