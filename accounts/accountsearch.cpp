@@ -22,6 +22,7 @@ namespace accounts {
 namespace {
 
 constexpr int kMaxPattern = 255;
+constexpr int kSearchBlock = 100;
 
 const char *const kFieldNames[] = {"Account No", "Name",   "Address", "Postcode",
                                    "Telephone No", "Fax No", "Email"};
@@ -93,7 +94,12 @@ TfrmAccountSearch::TfrmAccountSearch(store::Query &search, QWidget *parent)
     setSizeGripEnabled(true);
     resize(803, 433);
 
+    // Every keystroke runs the search again: only the rows the grid shows are
+    // read, the rest as it scrolls, so the first letters of a name over a
+    // large station do not read every account.
+    m_search.setReadBlock(kSearchBlock);
     m_model = new SearchGridModel(m_search, searchColumns(), this);
+    m_model->setBatchSize(kSearchBlock);
     DBGrid1 = new QTableView(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setModel(m_model);
@@ -159,6 +165,7 @@ TfrmAccountSearch::TfrmAccountSearch(store::Query &search, QWidget *parent)
 TfrmAccountSearch::~TfrmAccountSearch()
 {
     m_search.close();
+    m_search.setReadBlock(0);
 }
 
 void TfrmAccountSearch::retranslateUi()

@@ -172,7 +172,7 @@ int main(int argc, char **argv)
     std::printf("  next account, grids following      median %7.1f ms  worst %7.1f ms  (at %s)\n",
                 n.median, n.worst, qPrintable(at));
     std::printf("  search keystroke (Name)            median %7.1f ms  worst %7.1f ms  "
-                "(%d matches at the end)\n",
+                "(%d rows in the grid at the end)\n",
                 k.median, k.worst, matches);
     return 0;
 }

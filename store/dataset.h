@@ -93,6 +93,11 @@ public:
     // Whether the last change of the rows only added rows after the ones
     // held before (so a grid can keep what it shows and add the new ones).
     virtual bool onlyRowsAdded() const { return false; }
+    // Whether rows remain that have not been read yet (a statement read in
+    // blocks); readMoreRows() adds the next block after the rows held,
+    // without signalling: the caller shows them.
+    virtual bool hasMoreRows() const { return false; }
+    virtual void readMoreRows() {}
 
     // The text a coded field shows instead of its stored value. Kept by
     // field name, so a statement keeps it across runs. An empty function

@@ -182,6 +182,12 @@ void DatasetGridModel::refreshCurrentRow()
 
 void DatasetGridModel::fetchUpTo(int position)
 {
+    if (m_insertRow)
+        return;
+    // A statement read in blocks reads on as far as the view goes.
+    while (m_dataset.isOpen() && m_dataset.hasMoreRows() &&
+           datasetRows() <= position)
+        m_dataset.readMoreRows();
     const int count = datasetRows();
     const int wanted = std::min(count, position + 1);
     if (wanted <= m_fetched || m_insertRow)
@@ -196,13 +202,16 @@ void DatasetGridModel::fetchUpTo(int position)
 
 bool DatasetGridModel::canFetchMore(const QModelIndex &parent) const
 {
-    return !parent.isValid() && !m_insertRow && m_fetched < datasetRows();
+    return !parent.isValid() && !m_insertRow &&
+           (m_fetched < datasetRows() || (m_dataset.isOpen() && m_dataset.hasMoreRows()));
 }
 
 void DatasetGridModel::fetchMore(const QModelIndex &parent)
 {
-    if (!parent.isValid() && m_batch > 0)
-        fetchUpTo(m_fetched + m_batch - 1);
+    if (parent.isValid())
+        return;
+    // Without batches every row read is handed out; one more block is read.
+    fetchUpTo(m_batch > 0 ? m_fetched + m_batch - 1 : datasetRows());
 }
 
 int DatasetGridModel::rowCount(const QModelIndex &parent) const

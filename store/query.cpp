@@ -7,6 +7,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <algorithm>
+
 namespace store {
 
 namespace {
@@ -159,32 +161,71 @@ void Query::prepare()
     m_prepared = true;
 }
 
+void Query::setReadBlock(int rows)
+{
+    close();
+    m_block = std::max(0, rows);
+}
+
 void Query::open()
 {
     if (isOpen())
         return;
     m_openedWith = boundValues();
-    QSqlQuery q = m_db.exec(text(), m_openedWith);
-    const QSqlRecord rec = q.record();
-    QList<FieldDef> fields;
-    for (int i = 0; i < rec.count(); ++i)
-        fields << resultField(rec.fieldName(i));
-    for (const auto &calc : std::as_const(m_calculated))
-        fields << calc.first;
-    setFields(fields);
     m_rows.clear();
+    m_more = false;
+    readRows();
+    m_prepared = true;
+    setState(State::Browse);
+    applyFilter();
+}
+
+void Query::readRows()
+{
+    // A block is a statement of its own: nothing stays open on the store
+    // between blocks, so writers and checkpoints are never held up.
+    const int from = static_cast<int>(m_rows.size());
+    QString sql = text();
+    if (m_block > 0)
+        sql += QStringLiteral("\nLimit %1 Offset %2").arg(m_block + 1).arg(from);
+    QSqlQuery q = m_db.exec(sql, m_openedWith);
+    const QSqlRecord rec = q.record();
+    if (from == 0) {
+        QList<FieldDef> fields;
+        for (int i = 0; i < rec.count(); ++i)
+            fields << resultField(rec.fieldName(i));
+        for (const auto &calc : std::as_const(m_calculated))
+            fields << calc.first;
+        setFields(fields);
+    }
+    const int width = static_cast<int>(m_fields.size());
+    int read = 0;
+    m_more = false;
     while (q.next()) {
-        QVector<QVariant> row(fields.size());
+        if (m_block > 0 && read == m_block) {
+            m_more = true; // the one row past the block only says there are more
+            break;
+        }
+        QVector<QVariant> row(width);
         for (int i = 0; i < rec.count(); ++i)
             row[i] = q.value(i);
         for (int c = 0; c < m_calculated.size(); ++c)
             row[rec.count() + c] =
                 toStored(m_calculated[c].first, m_calculated[c].second(*this, row));
         m_rows.append(row);
+        ++read;
     }
-    m_prepared = true;
-    setState(State::Browse);
-    applyFilter();
+}
+
+void Query::readMoreRows()
+{
+    if (!isOpen() || !m_more)
+        return;
+    const int from = static_cast<int>(m_rows.size());
+    readRows();
+    filterRows(from);
+    if (m_eof && !m_visible.isEmpty() && m_pos + 1 < recordCount())
+        m_eof = false;
 }
 
 void Query::close()
@@ -193,6 +234,7 @@ void Query::close()
         return;
     m_rows.clear();
     m_visible.clear();
+    m_more = false;
     m_pos = -1;
     m_eof = m_bof = true;
     setState(State::Inactive);
@@ -213,9 +255,19 @@ int Query::execSql()
 
 void Query::applyFilter()
 {
-    const QList<FilterTerm> terms = activeFilter();
     m_visible.clear();
-    for (int r = 0; r < m_rows.size(); ++r) {
+    filterRows(0);
+    m_pos = m_visible.isEmpty() ? -1 : 0;
+    m_bof = true;
+    m_eof = m_visible.isEmpty();
+    emit dataChanged();
+    emit currentChanged();
+}
+
+void Query::filterRows(int from)
+{
+    const QList<FilterTerm> terms = activeFilter();
+    for (int r = from; r < m_rows.size(); ++r) {
         bool pass = terms.isEmpty();
         for (const FilterTerm &t : terms) {
             const QVariant v = m_rows[r].value(t.field);
@@ -227,11 +279,6 @@ void Query::applyFilter()
         if (pass)
             m_visible.append(r);
     }
-    m_pos = m_visible.isEmpty() ? -1 : 0;
-    m_bof = true;
-    m_eof = m_visible.isEmpty();
-    emit dataChanged();
-    emit currentChanged();
 }
 
 void Query::filterChanged()
@@ -250,6 +297,8 @@ void Query::first()
 
 void Query::last()
 {
+    while (m_more)
+        readMoreRows();
     m_pos = recordCount() - 1;
     m_eof = true;
     m_bof = m_visible.isEmpty();
@@ -258,6 +307,8 @@ void Query::last()
 
 void Query::next()
 {
+    while (m_pos + 1 >= recordCount() && m_more)
+        readMoreRows();
     if (m_pos + 1 < recordCount()) {
         ++m_pos;
         m_bof = m_eof = false;
@@ -280,6 +331,8 @@ void Query::prior()
 
 bool Query::moveTo(int position)
 {
+    while (position >= recordCount() && m_more)
+        readMoreRows();
     if (m_visible.isEmpty())
         return false;
     m_pos = std::clamp(position, 0, recordCount() - 1);

@@ -44,6 +44,13 @@ public:
     using CalcFn = std::function<QVariant(const Query &query, const QVector<QVariant> &row)>;
     void addCalculatedField(const FieldDef &def, CalcFn compute);
 
+    // Rows read per run of the statement; 0 reads every row when it opens.
+    // recordCount() is then the rows read so far; moving past them reads on.
+    void setReadBlock(int rows);
+    int readBlock() const { return m_block; }
+    bool hasMoreRows() const override { return m_more; }
+    void readMoreRows() override;
+
     void prepare();
     bool isPrepared() const { return m_prepared; }
     void open();
@@ -67,6 +74,8 @@ protected:
 private:
     QVariantMap boundValues() const;
     void applyFilter();
+    void readRows();
+    void filterRows(int from);
     void masterMoved();
     const ParamDef *paramDef(const QString &name) const;
 
@@ -81,6 +90,8 @@ private:
     QVector<QVector<QVariant>> m_rows;
     QVector<int> m_visible;
     int m_pos = -1;
+    int m_block = 0;
+    bool m_more = false;
 };
 
 } // namespace store

@@ -85,6 +85,7 @@ private slots:
     void choosingARow_data();
     void choosingARow();
     void cancelHandsBackNothing();
+    void manyMatchesAreReadAsTheGridScrolls();
 
 private:
     RecordingMessages m_messages;
@@ -243,6 +244,52 @@ void TestAccountSearch::cancelHandsBackNothing()
     QString chosen = u"x"_s;
     QVERIFY(!dlg.Execute(chosen));
     QVERIFY(chosen.isEmpty());
+}
+
+void TestAccountSearch::manyMatchesAreReadAsTheGridScrolls()
+{
+    TempStore s;
+    QStringList all;
+    for (int i = 0; i < 250; ++i) {
+        all << u"%1"_s.arg(i, 4, 10, QLatin1Char('0'));
+        s.dm().database().exec(u"INSERT INTO Accounts (AccountNo, Name) VALUES (?, ?)"_s,
+                               {all.last(), u"Site %1"_s.arg(i)});
+    }
+    store::Query &q = *s->qryCusAccount;
+    TfrmAccountSearch dlg(q);
+    QTimer::singleShot(10000, &dlg, &QDialog::reject);
+    QTimer::singleShot(0, &dlg, [&]() {
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        dlg.cbSearchField->setCurrentIndex(1);
+        QTest::keyClicks(dlg.edSearchFor, u"site"_s);
+        // A keystroke reads only the first rows, not every match.
+        QVERIFY(q.recordCount() < all.size());
+        QVERIFY(dlg.model()->rowCount() < all.size());
+        for (int i = 0; i < 20 && dlg.model()->canFetchMore({}); ++i) {
+            dlg.DBGrid1->scrollToBottom();
+            QCoreApplication::processEvents();
+        }
+        // Scrolled to the end, every match once, in account order.
+        QCOMPARE(shown(dlg), all);
+        dlg.DBGrid1->setCurrentIndex(dlg.model()->index(all.size() - 1, 0));
+        dlg.btnOK->click();
+    });
+    QString chosen;
+    QVERIFY(dlg.Execute(chosen));
+    QCOMPARE(chosen, all.last());
+
+    // Moving the cursor past the rows read reads on.
+    q.setParam(u"Pattern"_s, u"%"_s);
+    q.open();
+    QStringList walked;
+    for (; !q.eof(); q.next())
+        walked << q.field(u"AccountNo"_s).asString();
+    QCOMPARE(walked, all);
+    q.close();
+    q.open();
+    q.last();
+    QCOMPARE(q.recordCount(), all.size());
+    QCOMPARE(q.field(u"AccountNo"_s).asString(), all.last());
 }
 
 QTEST_MAIN(TestAccountSearch)
