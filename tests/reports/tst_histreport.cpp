@@ -2,6 +2,7 @@
 // back with poppler's pdftotext, for its texts, the order of the rows, the
 // column positions, word-wrapped comments and page numbers.
 #include "historyrows.h"
+#include "pdftext.h"
 #include "reports/thistoryfrm.h"
 #include "reports/thistreportfrm.h"
 #include "support/tempstore.h"
@@ -33,37 +34,7 @@ double pt(double mmFromMargin)
     return (10.0 + mmFromMargin) * 72.0 / 25.4;
 }
 
-struct Word
-{
-    int page;
-    double x1, y1, x2, y2;
-    QString text;
-};
-
-QList<Word> wordsOf(const QString &pdf)
-{
-    const QString xml = QString::fromUtf8(runTool(QStringLiteral("pdftotext"),
-                                                  {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}));
-    static const QRegularExpression tag(QStringLiteral(
-        "<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
-    QList<Word> words;
-    int page = 0;
-    for (auto it = tag.globalMatch(xml); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        if (m.captured(0).startsWith(QLatin1String("<page"))) {
-            ++page;
-            continue;
-        }
-        QString text = m.captured(5);
-        text.replace(QLatin1String("&lt;"), QLatin1String("<"))
-            .replace(QLatin1String("&gt;"), QLatin1String(">"))
-            .replace(QLatin1String("&quot;"), QLatin1String("\""))
-            .replace(QLatin1String("&amp;"), QLatin1String("&"));
-        words.append({page, m.captured(1).toDouble(), m.captured(2).toDouble(),
-                      m.captured(3).toDouble(), m.captured(4).toDouble(), text});
-    }
-    return words;
-}
+using Word = PdfWord;
 
 QList<Word> find(const QList<Word> &words, const QString &text)
 {
@@ -73,21 +44,6 @@ QList<Word> find(const QList<Word> &words, const QString &text)
             out << w;
     }
     return out;
-}
-
-QString pageText(const QString &pdf, int page)
-{
-    const QString n = QString::number(page);
-    return QString::fromUtf8(runTool(QStringLiteral("pdftotext"),
-                                     {QStringLiteral("-layout"), QStringLiteral("-f"), n,
-                                      QStringLiteral("-l"), n, pdf, QStringLiteral("-")}));
-}
-
-int pageCount(const QString &pdf)
-{
-    const QString info = QString::fromUtf8(runTool(QStringLiteral("pdfinfo"), {pdf}));
-    static const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
-    return pages.match(info).captured(1).toInt();
 }
 
 QDateTime at(int day, int h, int m)
@@ -174,8 +130,8 @@ void TestHistReport::textsAndRowOrder()
                  QStringLiteral("4321")}});
     const QString pdf = exportReport(QStringLiteral("1234"), QStringLiteral("Smith & Sons"),
                                      QStringLiteral("All"), QStringLiteral("history-report.pdf"));
-    QCOMPARE(pageCount(pdf), 1);
-    const QString text = pageText(pdf, 1);
+    QCOMPARE(pdfPageCount(pdf), 1);
+    const QString text = pdfText(pdf, 1);
     for (const char *expected :
          {"Account History Report", "Page: 1", "Account No:", "1234", "Name: Smith & Sons",
           "Date Range: All", "Date & Time", "Event Description", "Action", "Operator",
@@ -206,7 +162,7 @@ void TestHistReport::columnPositions()
     const QString pdf = exportReport(QStringLiteral("1234"), QStringLiteral("Smith & Sons"),
                                      QStringLiteral("1/5/2007 - 1/31/2007"),
                                      QStringLiteral("positions.pdf"));
-    const QList<Word> words = wordsOf(pdf);
+    const QList<Word> words = pdfWords(pdf);
     QVERIFY(!words.isEmpty());
     // Titles and column heads, then the values of the row: some occurrence
     // of each word starts at its position.
@@ -258,7 +214,7 @@ void TestHistReport::longCommentWrapsInItsColumn()
                 {at(8, 22, 0), 3, 0, QStringLiteral("Older event below")}});
     const QString pdf = exportReport(QStringLiteral("1234"), QStringLiteral("Smith & Sons"),
                                      QStringLiteral("All"), QStringLiteral("long-comment.pdf"));
-    const QList<Word> words = wordsOf(pdf);
+    const QList<Word> words = pdfWords(pdf);
     QList<Word> comment;
     for (const Word &w : words) {
         if (w.x1 >= pt(220.7) - 0.75 && w.y1 > find(words, QStringLiteral("Comments")).first().y2)
@@ -291,12 +247,12 @@ void TestHistReport::pageNumbersOnEveryPage()
     addHistory(m_store->dm(), rows);
     const QString pdf = exportReport(QStringLiteral("1234"), QStringLiteral("Smith & Sons"),
                                      QStringLiteral("All"), QStringLiteral("many-pages.pdf"));
-    const int pages = pageCount(pdf);
+    const int pages = pdfPageCount(pdf);
     QVERIFY(pages >= 3);
     QStringList seen;
     static const QRegularExpression event(QStringLiteral("Event number (\\d{3})"));
     for (int p = 1; p <= pages; ++p) {
-        const QString text = pageText(pdf, p);
+        const QString text = pdfText(pdf, p);
         QVERIFY2(text.contains(QStringLiteral("Page: %1").arg(p)), qPrintable(QString::number(p)));
         QVERIFY(text.contains(QLatin1String("Account History Report")));
         QVERIFY(text.contains(QLatin1String("Account No:")));
@@ -314,8 +270,8 @@ void TestHistReport::noRowsStillPrintsTheHeaders()
 {
     const QString pdf = exportReport(QStringLiteral("5555"), QStringLiteral("New Customer"),
                                      QStringLiteral("All"), QStringLiteral("empty.pdf"));
-    QCOMPARE(pageCount(pdf), 1);
-    const QString text = pageText(pdf, 1);
+    QCOMPARE(pdfPageCount(pdf), 1);
+    const QString text = pdfText(pdf, 1);
     for (const char *expected : {"Account History Report", "Page: 1", "Account No:", "5555",
                                  "Name: New Customer", "Date Range: All", "Date & Time",
                                  "Comments"})
