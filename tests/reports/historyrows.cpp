@@ -3,7 +3,6 @@
 #include "store/database.h"
 #include "store/tdmod.h"
 
-#include <QProcess>
 
 void addHistory(store::TDMod &dm, const QList<HistoryRow> &rows)
 {
@@ -25,13 +24,4 @@ void addHistory(store::TDMod &dm, const QList<HistoryRow> &rows)
         t->post();
     }
     scope.commit();
-}
-
-QByteArray runTool(const QString &program, const QStringList &args)
-{
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForStarted(5000) || !p.waitForFinished(30000) || p.exitCode() != 0)
-        return {};
-    return p.readAllStandardOutput();
 }

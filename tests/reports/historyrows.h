@@ -23,7 +23,3 @@ struct HistoryRow
 
 // Posts the rows through the History cursor, in one unit of work.
 void addHistory(store::TDMod &dm, const QList<HistoryRow> &rows);
-
-// Runs a command line tool and returns its standard output; empty when it
-// could not run.
-QByteArray runTool(const QString &program, const QStringList &args);
