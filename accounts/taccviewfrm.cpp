@@ -4,6 +4,7 @@
 #include "accounts/fieldbinder.h"
 #include "accounts/panelimport.h"
 #include "reports/accountreport.h"
+#include "localization/format.h"
 #include "localization/texts.h"
 #include "reports/thistoryfrm.h"
 #include "store/errors.h"
@@ -70,14 +71,6 @@ const NavText kNav[] = {
     {"nbEdit", "Edit", "Edit record"},   {"nbPost", "Save", "Post edit"},
     {"nbCancel", "Cancel", "Cancel edit"},
 };
-
-// Replaces the first "%s" of a translated format.
-QString fill(const char *format, const QString &value)
-{
-    QString text = loc::text(format);
-    const qsizetype at = text.indexOf(QStringLiteral("%s"));
-    return at < 0 ? text + value : text.replace(at, 2, value);
-}
 
 void setEnglish(QWidget *w, const char *english)
 {
@@ -377,8 +370,11 @@ void TAccViewFrm::accountsDataChanged()
 {
     const bool open = m_accounts.isOpen();
     lbAccountNo->setText(
-        fill("Account No: %s", open ? m_accounts.field(QStringLiteral("AccountNo")).asString() : QString()));
-    lbName->setText(fill("Name: %s", open ? m_accounts.field(QStringLiteral("Name")).asString() : QString()));
+        loc::format(loc::text("Account No: %s"),
+                    {open ? m_accounts.field(QStringLiteral("AccountNo")).asString() : QString()}));
+    lbName->setText(
+        loc::format(loc::text("Name: %s"),
+                    {open ? m_accounts.field(QStringLiteral("Name")).asString() : QString()}));
     if (open && m_accounts.state() == store::Dataset::State::Browse) {
         m_instructions = m_accounts.field(QStringLiteral("SpecialNotes"))
                              .asString()

@@ -29,9 +29,11 @@ TImportOptsFrm::TImportOptsFrm(int options, int panelType, QWidget *parent)
         connect(cb, &QCheckBox::toggled, this, &TImportOptsFrm::updateOk);
     }
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    m_ok = buttons->button(QDialogButtonBox::Ok);
-    m_cancel = buttons->button(QDialogButtonBox::Cancel);
+    // Buttons of our own: a box resets the texts of its standard buttons to
+    // the toolkit's on every language change.
+    auto *buttons = new QDialogButtonBox(this);
+    m_ok = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
+    m_cancel = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
     m_ok->setObjectName(QStringLiteral("btnOK"));
     m_cancel->setObjectName(QStringLiteral("btnCancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QLabel;
+class QPushButton;
 
 namespace console {
 
@@ -19,9 +20,15 @@ public:
     QLabel *ProductName() const { return m_productName; }
     QLabel *Version() const { return m_version; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslateUi();
+
     QLabel *m_productName;
     QLabel *m_version;
+    QPushButton *m_ok = nullptr;
 };
 
 } // namespace console

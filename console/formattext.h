@@ -5,8 +5,7 @@
 
 namespace console {
 
-// Fills the "%s" and "%d" / "%.3d" places of a translatable format, in order,
-// with args ("%.3d" pads its number to three digits). "%%" is a percent sign.
+// loc::format with text arguments, for the console's callers.
 QString formatText(const QString &format, const QStringList &args);
 
 } // namespace console

@@ -17,44 +17,46 @@
 namespace console {
 
 TLogOnFrm::TLogOnFrm(store::Table &operators, const QString &lastOperator, QWidget *parent)
-    : QDialog(parent), m_userList(new QComboBox(this)), m_password(new QLineEdit(this))
+    : QDialog(parent), m_userList(new QComboBox(this)), m_password(new QLineEdit(this)),
+      m_nameLabel(new QLabel(this)), m_passwordLabel(new QLabel(this))
 {
     setObjectName(QStringLiteral("LogOnFrm"));
-    setWindowTitle(loc::text("Operator Log On"));
     setModal(true);
 
-    auto *nameLabel = new QLabel(loc::text("Operator Name"), this);
-    nameLabel->setObjectName(QStringLiteral("lbName"));
+    m_nameLabel->setObjectName(QStringLiteral("lbName"));
     m_userList->setObjectName(QStringLiteral("UserList"));
     m_userList->setEditable(true);
     m_userList->setInsertPolicy(QComboBox::NoInsert);
     m_userList->lineEdit()->setMaxLength(25);
     m_userList->setMinimumWidth(230);
-    nameLabel->setBuddy(m_userList);
+    m_nameLabel->setBuddy(m_userList);
 
-    auto *passwordLabel = new QLabel(loc::text("Password:"), this);
-    passwordLabel->setObjectName(QStringLiteral("lbPassword"));
+    m_passwordLabel->setObjectName(QStringLiteral("lbPassword"));
     m_password->setObjectName(QStringLiteral("Password"));
     m_password->setMaxLength(16);
     m_password->setEchoMode(QLineEdit::Password);
-    passwordLabel->setBuddy(m_password);
+    m_passwordLabel->setBuddy(m_password);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKBtn"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelBtn"));
+    // Buttons of our own: a box resets the texts of its standard buttons to
+    // the toolkit's on every language change.
+    auto *buttons = new QDialogButtonBox(this);
+    m_ok = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
+    m_cancel = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
+    m_ok->setObjectName(QStringLiteral("OKBtn"));
+    m_ok->setDefault(true);
+    m_cancel->setObjectName(QStringLiteral("CancelBtn"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(nameLabel);
+    layout->addWidget(m_nameLabel);
     layout->addWidget(m_userList);
-    layout->addWidget(passwordLabel);
+    layout->addWidget(m_passwordLabel);
     layout->addWidget(m_password);
     layout->addSpacing(8);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    QEvent fit(QEvent::WindowTitleChange);
-    changeEvent(&fit);
+    retranslateUi();
 
     // Read without moving the shared cursor.
     if (operators.isOpen()) {
@@ -77,11 +79,45 @@ int TLogOnFrm::captionWidth(const QString &caption, const QFont &font)
     return QFontMetrics(bold).horizontalAdvance(caption) + kIconAndButtons;
 }
 
+void TLogOnFrm::setCaption(const char *english, const QString &who)
+{
+    m_caption = english;
+    m_captionWho = who;
+    m_shownCaption = captionText();
+    setWindowTitle(m_shownCaption);
+}
+
+QString TLogOnFrm::captionText() const
+{
+    return m_captionWho + (m_caption ? loc::text(m_caption) : loc::text("Operator Log On"));
+}
+
+void TLogOnFrm::retranslateUi()
+{
+    // A caption set from outside with setWindowTitle() is the caller's to keep.
+    if (windowTitle() == m_shownCaption) {
+        m_shownCaption = captionText();
+        setWindowTitle(m_shownCaption);
+    }
+    m_nameLabel->setText(loc::text("Operator Name"));
+    m_passwordLabel->setText(loc::text("Password:"));
+    m_ok->setText(loc::text("OK"));
+    m_cancel->setText(loc::text("Cancel"));
+    fitCaption();
+}
+
 void TLogOnFrm::changeEvent(QEvent *event)
 {
     QDialog::changeEvent(event);
-    if ((event->type() != QEvent::WindowTitleChange && event->type() != QEvent::FontChange) ||
-        !layout())
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    else if (event->type() == QEvent::WindowTitleChange || event->type() == QEvent::FontChange)
+        fitCaption();
+}
+
+void TLogOnFrm::fitCaption()
+{
+    if (!layout())
         return;
     // The passcode steps differ only in their caption's end: it must show whole.
     const QMargins margins = layout()->contentsMargins();

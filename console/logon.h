@@ -5,6 +5,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace store {
 class Table;
@@ -26,6 +27,10 @@ public:
     // the password. Cancel: false.
     bool Execute(QString &name, QString &password);
 
+    // The caption: who (an operator name, may be empty) followed by the
+    // translated english text; it follows the language.
+    void setCaption(const char *english, const QString &who = QString());
+
     QComboBox *UserList() const { return m_userList; }
     QLineEdit *Password() const { return m_password; }
 
@@ -37,8 +42,19 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void retranslateUi();
+    void fitCaption();
     QComboBox *m_userList;
     QLineEdit *m_password;
+    QLabel *m_nameLabel;
+    QLabel *m_passwordLabel;
+    QPushButton *m_ok = nullptr;
+    QPushButton *m_cancel = nullptr;
+    QString captionText() const;
+
+    const char *m_caption = nullptr; // nullptr: the log-on caption
+    QString m_captionWho;
+    QString m_shownCaption;
 };
 
 // The outcome of checking a name and password against Operators. The

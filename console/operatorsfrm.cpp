@@ -7,6 +7,7 @@
 #include "store/table.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -62,7 +63,6 @@ TOperatorsFrm::TOperatorsFrm(store::Table &operators, QWidget *parent)
       m_grid(new QTableView(this)), m_userName(new QLineEdit(this)), m_password(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("OperatorsFrm"));
-    setWindowTitle(loc::text("Modify System Operators"));
     setModal(true);
 
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
@@ -83,22 +83,22 @@ TOperatorsFrm::TOperatorsFrm(store::Table &operators, QWidget *parent)
     m_userName->setMaxLength(25);
     m_password->setObjectName(QStringLiteral("edPassword"));
     m_password->setMaxLength(16);
-    auto *userLabel = new QLabel(loc::text("User Name:"), frame);
-    userLabel->setObjectName(QStringLiteral("lbUserName"));
-    auto *passwordLabel = new QLabel(loc::text("Password:"), frame);
-    passwordLabel->setObjectName(QStringLiteral("lbPassword"));
-    userLabel->setBuddy(m_userName);
-    passwordLabel->setBuddy(m_password);
-    fields->addWidget(userLabel, 0, 0);
+    m_userLabel = new QLabel(frame);
+    m_userLabel->setObjectName(QStringLiteral("lbUserName"));
+    m_passwordLabel = new QLabel(frame);
+    m_passwordLabel->setObjectName(QStringLiteral("lbPassword"));
+    m_userLabel->setBuddy(m_userName);
+    m_passwordLabel->setBuddy(m_password);
+    fields->addWidget(m_userLabel, 0, 0);
     fields->addWidget(m_userName, 0, 1);
-    fields->addWidget(passwordLabel, 1, 0);
+    fields->addWidget(m_passwordLabel, 1, 0);
     fields->addWidget(m_password, 1, 1);
     connect(m_userName, &QLineEdit::textEdited, this,
             [this](const QString &t) { fieldEdited(QStringLiteral("UserName"), t); });
     connect(m_password, &QLineEdit::textEdited, this,
             [this](const QString &t) { fieldEdited(QStringLiteral("Password"), t); });
     for (size_t i = 0; i < kRights.size(); ++i) {
-        auto *box = new QCheckBox(loc::text(kRights[i].caption), frame);
+        auto *box = new QCheckBox(frame);
         const QString field = QString::fromLatin1(kRights[i].field);
         box->setObjectName(QStringLiteral("cb") + field);
         connect(box, &QCheckBox::clicked, this, [this, field](bool on) {
@@ -113,8 +113,6 @@ TOperatorsFrm::TOperatorsFrm(store::Table &operators, QWidget *parent)
     for (size_t i = 0; i < kNav.size(); ++i) {
         auto *b = new QToolButton(this);
         b->setObjectName(QString::fromLatin1(kNav[i].name));
-        b->setText(QString::fromLatin1(kNav[i].caption));
-        b->setToolTip(loc::text(kNav[i].hint));
         b->setMinimumWidth(48);
         const auto which = static_cast<NavButton>(i);
         connect(b, &QToolButton::clicked, this, [this, which]() { DBNavigatorClick(which); });
@@ -122,11 +120,11 @@ TOperatorsFrm::TOperatorsFrm(store::Table &operators, QWidget *parent)
         m_nav[i] = b;
     }
     nav->addStretch(1);
-    auto *close = new QPushButton(loc::text("Close"), this);
-    close->setObjectName(QStringLiteral("btnClose"));
-    close->setAutoDefault(false);
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    nav->addWidget(close);
+    m_close = new QPushButton(this);
+    m_close->setObjectName(QStringLiteral("btnClose"));
+    m_close->setAutoDefault(false);
+    connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
+    nav->addWidget(m_close);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_grid, 1);
@@ -134,12 +132,34 @@ TOperatorsFrm::TOperatorsFrm(store::Table &operators, QWidget *parent)
     layout->addLayout(nav);
     resize(420, 470);
     setFixedSize(size());
+    retranslateUi();
 
     connect(&m_table, &store::Dataset::currentChanged, this, &TOperatorsFrm::dsOperatorsDataChange);
     connect(&m_table, &store::Dataset::dataChanged, this, &TOperatorsFrm::dsOperatorsDataChange);
     connect(&m_table, &store::Dataset::stateChanged, this, &TOperatorsFrm::dsOperatorsDataChange);
     dsOperatorsDataChange();
     syncGridRow();
+}
+
+void TOperatorsFrm::retranslateUi()
+{
+    setWindowTitle(loc::text("Modify System Operators"));
+    m_userLabel->setText(loc::text("User Name:"));
+    m_passwordLabel->setText(loc::text("Password:"));
+    for (size_t i = 0; i < kRights.size(); ++i)
+        m_rights[i]->setText(loc::text(kRights[i].caption));
+    for (size_t i = 0; i < kNav.size(); ++i) {
+        m_nav[i]->setText(loc::text(kNav[i].caption));
+        m_nav[i]->setToolTip(loc::text(kNav[i].hint));
+    }
+    m_close->setText(loc::text("Close"));
+}
+
+void TOperatorsFrm::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
 }
 
 TOperatorsFrm::~TOperatorsFrm()

@@ -5,7 +5,9 @@
 #include <array>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTableView;
 class QToolButton;
 
@@ -52,9 +54,11 @@ public:
     void done(int result) override;
 
 protected:
+    void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void retranslateUi();
     // The change listener of the Operators data source.
     void dsOperatorsDataChange();
     void DBNavigator1BeforeAction(NavButton button);
@@ -67,6 +71,9 @@ private:
     QTableView *m_grid;
     QLineEdit *m_userName;
     QLineEdit *m_password;
+    QLabel *m_userLabel = nullptr;
+    QLabel *m_passwordLabel = nullptr;
+    QPushButton *m_close = nullptr;
     std::array<QCheckBox *, 5> m_rights{};
     std::array<QToolButton *, 5> m_nav{};
     bool m_showing = false;

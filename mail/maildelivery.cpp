@@ -1,5 +1,6 @@
 #include "mail/maildelivery.h"
 
+#include "localization/format.h"
 #include "localization/texts.h"
 #include "core/clock.h"
 #include "store/errors.h"
@@ -11,18 +12,6 @@
 #include <QScopeGuard>
 
 namespace mail {
-
-namespace {
-
-QString withText(QString format, const QString &marker, const QString &value)
-{
-    const qsizetype at = format.indexOf(marker);
-    if (at >= 0)
-        format.replace(at, marker.size(), value);
-    return format;
-}
-
-} // namespace
 
 MailDelivery::MailDelivery(store::TDMod &dm, const SmtpClientOptions &options, QObject *parent)
     : QObject(parent), m_dm(dm), m_client(std::make_unique<SmtpClient>(options)),
@@ -59,9 +48,9 @@ void MailDelivery::OnWM_NewEmailMsg(int outboxId, const CommSettings &settings)
             return;
         m_settingsBoxOpen = true;
         const auto closed = qScopeGuard([this] { m_settingsBoxOpen = false; });
-        core::messages().error(withText(
+        core::messages().error(loc::format(
             loc::text("Emails cannot be sent as the following is not configured:\r\n\r\n%s"),
-            QStringLiteral("%s"), missing));
+            {missing}));
         return;
     }
 
@@ -173,9 +162,10 @@ void MailDelivery::finished(int outboxId, int port, const SmtpResult &result)
         core::messages().error(
             result.noEncryption
                 ? result.error
-                : withText(loc::text("Enable to connect to SMTP Server - Please check that your "
-                                     "anti-virus software will allow outbound traffic on port %d"),
-                           QStringLiteral("%d"), QString::number(port)));
+                : loc::format(
+                      loc::text("Enable to connect to SMTP Server - Please check that your "
+                                "anti-virus software will allow outbound traffic on port %d"),
+                      {port}));
         m_connectErrorGuard = std::max(0, m_connectErrorGuard - 1);
     }
 }

@@ -1,12 +1,10 @@
 #include "pipeline/eventcatalogue.h"
 
+#include "localization/format.h"
 #include "localization/texts.h"
 
 #include <QDate>
 #include <QTime>
-
-#include <initializer_list>
-#include <variant>
 
 namespace pipeline {
 
@@ -109,68 +107,6 @@ EventCatalogueTable &catalogueStorage()
 {
     static EventCatalogueTable table = buildCatalogue();
     return table;
-}
-
-// A printf-like formatter for the description formats, which may come from a
-// language file: only "%s", "%d", "%.Nd" and "%%" are understood, arguments
-// are used in order and converted as the specifier asks, a missing argument
-// inserts nothing and anything else is copied as it stands. A bad translation
-// therefore yields an odd text, never a crash.
-using FormatArg = std::variant<QString, int>;
-
-QString paddedNumber(qint64 value, int digits)
-{
-    const bool negative = value < 0;
-    QString text = QString::number(negative ? -value : value);
-    if (text.size() < digits)
-        text.prepend(QString(digits - text.size(), u'0'));
-    if (negative)
-        text.prepend(u'-');
-    return text;
-}
-
-QString formatText(const QString &format, std::initializer_list<FormatArg> args)
-{
-    QString out;
-    out.reserve(format.size() + 32);
-    auto next = args.begin();
-    const qsizetype n = format.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = format.at(i);
-        if (c != u'%' || i + 1 >= n) {
-            out.append(c);
-            continue;
-        }
-        if (format.at(i + 1) == u'%') {
-            out.append(u'%');
-            ++i;
-            continue;
-        }
-        qsizetype j = i + 1;
-        int precision = 0;
-        if (format.at(j) == u'.') {
-            ++j;
-            while (j < n && format.at(j).isDigit() && precision < 100) {
-                precision = precision * 10 + format.at(j).digitValue();
-                ++j;
-            }
-        }
-        if (j >= n || (format.at(j) != u's' && format.at(j) != u'd')) {
-            out.append(c);
-            continue;
-        }
-        const bool asNumber = format.at(j) == u'd';
-        if (next != args.end()) {
-            const FormatArg &arg = *next++;
-            if (const int *number = std::get_if<int>(&arg)) {
-                out.append(asNumber ? paddedNumber(*number, precision) : QString::number(*number));
-            } else {
-                out.append(std::get<QString>(arg));
-            }
-        }
-        i = j;
-    }
-    return out;
 }
 
 } // namespace
@@ -336,7 +272,7 @@ QString BuildEventDescription(int code, int eventType, int number, const QString
 {
     const int index = EventCatalogueIndexOf(code);
     if (index < 0)
-        return formatText(loc::text("Unknown Event Code %.3d"), {code});
+        return loc::format(loc::text("Unknown Event Code %.3d"), {code});
 
     const TEventCodes &entry = EventCatalogue()[index];
     const QString &a = areaText;
@@ -346,15 +282,15 @@ QString BuildEventDescription(int code, int eventType, int number, const QString
     switch (entry.EventKind) {
     case EventKindPlain:
         if (eventType == EventTypeAlarm || eventType == EventTypeRestore)
-            return formatText(QStringLiteral("%s: %s %s"), {a, t, w});
-        return formatText(QStringLiteral("%s: %s"), {a, t});
+            return loc::format(QStringLiteral("%s: %s %s"), {a, t, w});
+        return loc::format(QStringLiteral("%s: %s"), {a, t});
 
     case EventKindZone:
         if (!idText.isEmpty())
-            return formatText(loc::text("%s: %s %s - Zone %.3d (%s)"), {a, t, w, number, idText});
+            return loc::format(loc::text("%s: %s %s - Zone %.3d (%s)"), {a, t, w, number, idText});
         if (number > 0)
-            return formatText(loc::text("%s: %s %s - Zone %.3d"), {a, t, w, number});
-        return formatText(QStringLiteral("%s: %s %s"), {a, t, w});
+            return loc::format(loc::text("%s: %s %s - Zone %.3d"), {a, t, w, number});
+        return loc::format(QStringLiteral("%s: %s %s"), {a, t, w});
 
     case EventKindUser: {
         static const QString openClose = QStringLiteral("Open/Close");
@@ -364,22 +300,22 @@ QString BuildEventDescription(int code, int eventType, int number, const QString
             // descriptions read "Opened  by User 003": operators know them so.
             const QString rest = QString(t).remove(at, openClose.size());
             if (number == 0)
-                return formatText(QStringLiteral("%s: %s %s"), {a, rest, w});
+                return loc::format(QStringLiteral("%s: %s %s"), {a, rest, w});
             if (!idText.isEmpty())
-                return formatText(QStringLiteral("%s: %s %s %.3d (%s)"),
-                                  {a, w, rest, number, idText});
-            return formatText(QStringLiteral("%s: %s %s %.3d"), {a, w, rest, number});
+                return loc::format(QStringLiteral("%s: %s %s %.3d (%s)"),
+                                   {a, w, rest, number, idText});
+            return loc::format(QStringLiteral("%s: %s %s %.3d"), {a, w, rest, number});
         }
         if (number == 0)
-            return formatText(QStringLiteral("%s: %s"), {a, t});
+            return loc::format(QStringLiteral("%s: %s"), {a, t});
         if (!idText.isEmpty())
-            return formatText(loc::text("%s: %s by User %.3d (%s)"), {a, t, number, idText});
-        return formatText(loc::text("%s: %s by User %.3d"), {a, t, number});
+            return loc::format(loc::text("%s: %s by User %.3d (%s)"), {a, t, number, idText});
+        return loc::format(loc::text("%s: %s by User %.3d"), {a, t, number});
     }
 
     case EventKindNotice:
     default:
-        return formatText(QStringLiteral("%s: %s"), {a, t});
+        return loc::format(QStringLiteral("%s: %s"), {a, t});
     }
 }
 

@@ -1,5 +1,6 @@
 #include "pipeline/eventprocessor.h"
 
+#include "localization/format.h"
 #include "localization/texts.h"
 #include "pipeline/eventcatalogue.h"
 #include "pipeline/sound.h"
@@ -18,7 +19,6 @@
 
 #include <initializer_list>
 #include <utility>
-#include <variant>
 
 namespace pipeline {
 
@@ -30,48 +30,6 @@ using store::Table;
 
 // How soon to look again when another handler's unit of work is still open.
 constexpr int kBusyHandlerRetryMs = 100;
-
-using FormatArg = std::variant<QString, int>;
-
-// The few printf-style formats of this file ("%s", "%.2d", "%.3d"), which may
-// come from a language file: arguments in order, anything else copied as is.
-QString formatText(const QString &format, std::initializer_list<FormatArg> args)
-{
-    QString out;
-    auto next = args.begin();
-    const qsizetype n = format.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = format.at(i);
-        if (c != u'%' || i + 1 >= n) {
-            out.append(c);
-            continue;
-        }
-        qsizetype j = i + 1;
-        int digits = 0;
-        if (format.at(j) == u'.') {
-            ++j;
-            while (j < n && format.at(j).isDigit() && digits < 20)
-                digits = digits * 10 + format.at(j++).digitValue();
-        }
-        if (j >= n || (format.at(j) != u's' && format.at(j) != u'd')) {
-            out.append(c);
-            continue;
-        }
-        if (next != args.end()) {
-            const FormatArg &arg = *next++;
-            if (const int *number = std::get_if<int>(&arg)) {
-                QString text = QString::number(qAbs(qint64(*number)));
-                if (text.size() < digits)
-                    text.prepend(QString(digits - text.size(), u'0'));
-                out.append(*number < 0 ? QLatin1Char('-') + text : text);
-            } else {
-                out.append(std::get<QString>(arg));
-            }
-        }
-        i = j;
-    }
-    return out;
-}
 
 QString text(Dataset &ds, const QString &field)
 {
@@ -427,7 +385,7 @@ void EventProcessor::applyEvent(int commsId, Effects &effects)
         resEmail = integer(rule, QStringLiteral("ResEmail"));
     } else {
         eventText =
-            formatText(QStringLiteral("%.3d %s"), {code, loc::text("No Action for this Event")});
+            loc::format(QStringLiteral("%.3d %s"), {code, loc::text("No Action for this Event")});
     }
 
     QString areaText;
@@ -438,7 +396,7 @@ void EventProcessor::applyEvent(int commsId, Effects &effects)
         if (!dm.qryAreas->isEmpty())
             areaText = text(*dm.qryAreas, QStringLiteral("AreaText"));
         if (areaText.isEmpty())
-            areaText = formatText(loc::text("Area %.2d"), {group});
+            areaText = loc::format(loc::text("Area %.2d"), {group});
     }
 
     QString idText;
@@ -503,8 +461,8 @@ void EventProcessor::applyEvent(int commsId, Effects &effects)
     const bool alarmSide = eventType == EventTypeAlarm || eventType == EventTypeOpened;
     const int actionValue = alarmSide ? almAction : resAction;
     const QString description =
-        code == 999 ? formatText(loc::text("No Communication from account %s since %s"),
-                                 {account, core::dateTimeText(lastSignal)})
+        code == 999 ? loc::format(loc::text("No Communication from account %s since %s"),
+                                  {account, core::dateTimeText(lastSignal)})
                     : BuildEventDescription(code, eventType, number, areaText, idText);
 
     if (actionValue == 2) {
@@ -571,8 +529,8 @@ void EventProcessor::applyEvent(int commsId, Effects &effects)
         set(o, QStringLiteral("MsgDateTime"), core::now());
         set(o, QStringLiteral("Recipients"), recipients);
         set(o, QStringLiteral("Subject"),
-            formatText(loc::text("Acc No %s - %s"),
-                       {text(acc, QStringLiteral("AccountNo")), text(acc, QStringLiteral("Name"))}));
+            loc::format(loc::text("Acc No %s - %s"), {text(acc, QStringLiteral("AccountNo")),
+                                                      text(acc, QStringLiteral("Name"))}));
         set(o, QStringLiteral("SiteDetails"), site.join(QLatin1Char(';')));
         set(o, QStringLiteral("Message"),
             BuildEventDescription(code, eventType, number, areaText, idText));

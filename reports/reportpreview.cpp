@@ -2,10 +2,11 @@
 
 #include "localization/texts.h"
 #include "reports/bandreport.h"
-#include "reports/handlers.h"
+#include "localization/format.h"
 #include "core/messages.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QFileInfo>
 #include <QDir>
 #include <QFileDialog>
@@ -58,23 +59,7 @@ void PrintPreviewer::preview(const BandReport &report, QWidget *parent,
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(report.pageLayout());
     printer.setDocName(report.title());
-    QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setObjectName(QStringLiteral("ReportPreview"));
-    dialog.setWindowTitle(report.title());
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&report](QPrinter *target) { report.print(*target); });
-
-    auto *save = new QAction(loc::text("Save as PDF..."), &dialog);
-    save->setObjectName(QStringLiteral("actSaveAsPdf"));
-    save->setToolTip(loc::text("Save the report as a PDF file"));
-    QObject::connect(save, &QAction::triggered, &dialog,
-                     [&report, &dialog]() { saveReportAsPdf(report, &dialog); });
-    if (auto *toolbar = dialog.findChild<QToolBar *>()) {
-        toolbar->addSeparator();
-        toolbar->addAction(save);
-    } else {
-        dialog.addAction(save);
-    }
+    TReportPreview dialog(report, &printer, parent);
 
     if (options.maximised)
         dialog.setWindowState(dialog.windowState() | Qt::WindowMaximized);
@@ -90,6 +75,42 @@ void PrintPreviewer::preview(const BandReport &report, QWidget *parent,
             view->fitInView();
     }
     dialog.exec();
+}
+
+TReportPreview::TReportPreview(const BandReport &report, QPrinter *printer, QWidget *parent)
+    : QPrintPreviewDialog(printer, parent), m_report(report), m_save(new QAction(this))
+{
+    setObjectName(QStringLiteral("ReportPreview"));
+    connect(this, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter *target) { m_report.print(*target); });
+
+    m_save->setObjectName(QStringLiteral("actSaveAsPdf"));
+    connect(m_save, &QAction::triggered, this, [this]() { saveReportAsPdf(m_report, this); });
+    if (auto *toolbar = findChild<QToolBar *>()) {
+        toolbar->addSeparator();
+        toolbar->addAction(m_save);
+    } else {
+        addAction(m_save);
+    }
+    retranslateUi();
+}
+
+void TReportPreview::retranslateUi()
+{
+    setWindowTitle(m_report.title());
+    m_save->setText(loc::text("Save as PDF..."));
+    m_save->setToolTip(loc::text("Save the report as a PDF file"));
+}
+
+void TReportPreview::changeEvent(QEvent *event)
+{
+    QPrintPreviewDialog::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    retranslateUi();
+    // The pages are drawn again, so the report's own texts follow too.
+    if (auto *view = findChild<QPrintPreviewWidget *>())
+        view->updatePreview();
 }
 
 ReportPreviewer &previewer()
@@ -123,7 +144,7 @@ bool saveReportAsPdf(const BandReport &report, QWidget *parent)
     QString reason;
     if (!report.exportPdf(path, &reason)) {
         core::messages().error(
-            fillPlaces(loc::text("The report could not be saved. %s"), {reason}));
+            loc::format(loc::text("The report could not be saved. %s"), {reason}));
         return false;
     }
     return true;

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QPrintPreviewDialog>
 #include <QString>
 
 #include <functional>
 
+class QAction;
+class QPrinter;
 class QWidget;
 
 namespace reports {
@@ -35,6 +38,24 @@ class PrintPreviewer : public ReportPreviewer
 public:
     void preview(const BandReport &report, QWidget *parent,
                  const PreviewOptions &options) override;
+};
+
+// The print preview window of a report, with "Save as PDF..." beside its
+// printing. A language change draws the pages again.
+class TReportPreview : public QPrintPreviewDialog
+{
+    Q_OBJECT
+public:
+    TReportPreview(const BandReport &report, QPrinter *printer, QWidget *parent = nullptr);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void retranslateUi();
+
+    const BandReport &m_report;
+    QAction *m_save;
 };
 
 // The previewer in use; the print preview unless another was installed.

@@ -2,7 +2,7 @@
 
 #include "localization/texts.h"
 #include "pipeline/eventcatalogue.h"
-#include "reports/handlers.h"
+#include "localization/format.h"
 #include "core/guarded.h"
 #include "core/messages.h"
 #include "reports/historymodel.h"
@@ -218,8 +218,8 @@ void THistoryFrm::FormCreate()
 void THistoryFrm::retranslateUi()
 {
     if (!m_accountNo.isEmpty() || !m_accountName.isEmpty())
-        setWindowTitle(fillPlaces(loc::text("Customer History: Account No %s (%s)"),
-                                  {m_accountNo, m_accountName}));
+        setWindowTitle(loc::format(loc::text("Customer History: Account No %s (%s)"),
+                                   {m_accountNo, m_accountName}));
     cbFilterEvents->setText(loc::text("Only Show Event Types:"));
     for (int g = 1; g <= kGroups; ++g)
         m_filterItems[g - 1]->setText(pipeline::EventGroupName(g));
@@ -229,7 +229,7 @@ void THistoryFrm::retranslateUi()
     cbUseDate->setText(loc::text("Use Date Range"));
     btnPrint->setText(loc::text("Print..."));
     btnClose->setText(loc::text("Close"));
-    emit m_model->headerDataChanged(Qt::Horizontal, 0, m_model->columnCount() - 1);
+    m_model->retranslate();
 }
 
 void THistoryFrm::changeEvent(QEvent *event)
@@ -312,15 +312,12 @@ void THistoryFrm::btnPrintClick()
 {
     core::guarded([this]() {
         THistReportFrm report(*m_dm.qryHistory);
-        report.lbAccName = fillPlaces(loc::text("Name: %s"), {m_accountName});
+        report.accountName = m_accountName;
         const QString &dateFormat = reportFormats().shortDate;
-        const QString range =
-            cbUseDate->isChecked()
-                ? formatDateTime(QDateTime(dpStart->date(), QTime(0, 0)), dateFormat) +
-                      QStringLiteral(" - ") +
-                      formatDateTime(QDateTime(dpEnd->date(), QTime(0, 0)), dateFormat)
-                : loc::text("All");
-        report.qrlbDateRange = fillPlaces(loc::text("Date Range: %s"), {range});
+        if (cbUseDate->isChecked())
+            report.dateRange = formatDateTime(QDateTime(dpStart->date(), QTime(0, 0)), dateFormat) +
+                               QStringLiteral(" - ") +
+                               formatDateTime(QDateTime(dpEnd->date(), QTime(0, 0)), dateFormat);
         report.preview(this);
     });
 }

@@ -1,5 +1,6 @@
 #include "reports/thistreportfrm.h"
 
+#include "localization/format.h"
 #include "localization/texts.h"
 #include "reports/historymodel.h"
 #include "reports/reportpreview.h"
@@ -38,6 +39,17 @@ THistReportFrm::THistReportFrm(store::Query &history)
     build();
 }
 
+QString THistReportFrm::lbAccName() const
+{
+    return loc::format(loc::text("Name: %s"), {accountName});
+}
+
+QString THistReportFrm::qrlbDateRange() const
+{
+    return loc::format(loc::text("Date Range: %s"),
+                       {dateRange.isEmpty() ? loc::text("All") : dateRange});
+}
+
 QString THistReportFrm::ActionText(const QVariant &opAction)
 {
     // Fixed words of the report, whatever the grid shows for OpAction.
@@ -73,31 +85,45 @@ void THistReportFrm::build()
     const TextStyle columnTitle{9.0, true, Qt::white};
     const TextStyle detail{9.0, false, Qt::black};
     const double width = m_report.printableWidth();
+    // Fixed texts are looked up as they are drawn, so a report follows the
+    // language in use.
+    using Ctx = const PrintContext &;
+    const TextFn reportTitle = [](Ctx) { return loc::text("Account History Report"); };
+    const TextFn pageCaption = [](Ctx) { return loc::text("Page:"); };
+    const TextFn accountCaption = [](Ctx) { return loc::text("Account No:"); };
+    const TextFn dateTitle = [](Ctx) { return loc::text("Date & Time"); };
+    const TextFn descTitle = [](Ctx) { return loc::text("Event Description"); };
+    const TextFn actionTitle = [](Ctx) { return loc::text("Action"); };
+    const TextFn operatorTitle = [](Ctx) { return loc::text("Operator"); };
+    const TextFn actionedTitle = [](Ctx) { return loc::text("Actioned At"); };
+    const TextFn commentsTitle = [](Ctx) { return loc::text("Comments"); };
 
     Band pageHeader(10.0);
-    pageHeader.addLabel(0, 1.0, loc::text("Account History Report"), title, Qt::AlignHCenter)
-        .addLabel(0, 3.0, loc::text("Page:"), pageStyle, Qt::AlignRight, width - 12.5)
-        .addText(width - 11.5, 3.0,
-                 [](const PrintContext &ctx) { return QString::number(ctx.page); }, pageStyle)
+    pageHeader.addText(0, 1.0, reportTitle, title, Qt::AlignHCenter)
+        .addText(0, 3.0, pageCaption, pageStyle, Qt::AlignRight, width - 12.5)
+        .addText(
+            width - 11.5, 3.0, [](Ctx ctx) { return QString::number(ctx.page); }, pageStyle)
         .setRuleBelow();
     m_report.addPageHeader(pageHeader);
 
     Band columnHeader(11.5);
     columnHeader.setBackground(kHeaderBlue)
-        .addLabel(kDateX, 1.0, loc::text("Account No:"), account, Qt::AlignLeft,
-                  kAccountNoX - kDateX - kGap)
-        .addText(kAccountNoX, 1.0, [this](const PrintContext &ctx) { return accountNo(ctx); },
-                 account, Qt::AlignLeft, kNameX - kAccountNoX - kGap)
-        .addText(kNameX, 1.0, [this](const PrintContext &) { return lbAccName; }, account,
-                 Qt::AlignLeft, kRangeX - kNameX - kGap)
-        .addText(kRangeX, 1.0, [this](const PrintContext &) { return qrlbDateRange; }, account,
-                 Qt::AlignRight, width - kRangeX)
-        .addLabel(kDateX, 7.0, loc::text("Date & Time"), columnTitle)
-        .addLabel(kDescX, 7.0, loc::text("Event Description"), columnTitle)
-        .addLabel(kActionTitleX, 7.0, loc::text("Action"), columnTitle)
-        .addLabel(kOperatorX, 7.0, loc::text("Operator"), columnTitle)
-        .addLabel(kActionedX, 7.0, loc::text("Actioned At"), columnTitle)
-        .addLabel(kCommentsTitleX, 7.0, loc::text("Comments"), columnTitle)
+        .addText(kDateX, 1.0, accountCaption, account, Qt::AlignLeft, kAccountNoX - kDateX - kGap)
+        .addText(
+            kAccountNoX, 1.0, [this](Ctx ctx) { return accountNo(ctx); }, account, Qt::AlignLeft,
+            kNameX - kAccountNoX - kGap)
+        .addText(
+            kNameX, 1.0, [this](Ctx) { return lbAccName(); }, account, Qt::AlignLeft,
+            kRangeX - kNameX - kGap)
+        .addText(
+            kRangeX, 1.0, [this](Ctx) { return qrlbDateRange(); }, account, Qt::AlignRight,
+            width - kRangeX)
+        .addText(kDateX, 7.0, dateTitle, columnTitle)
+        .addText(kDescX, 7.0, descTitle, columnTitle)
+        .addText(kActionTitleX, 7.0, actionTitle, columnTitle)
+        .addText(kOperatorX, 7.0, operatorTitle, columnTitle)
+        .addText(kActionedX, 7.0, actionedTitle, columnTitle)
+        .addText(kCommentsTitleX, 7.0, commentsTitle, columnTitle)
         .setRuleBelow();
     m_report.addPageHeader(columnHeader);
 

@@ -23,9 +23,11 @@ public:
     THistReportFrm(const THistReportFrm &) = delete;
     THistReportFrm &operator=(const THistReportFrm &) = delete;
 
-    // The "Name: ..." and "Date Range: ..." texts of the column header.
-    QString lbAccName;
-    QString qrlbDateRange;
+    // What the column header's "Name: %s" and "Date Range: %s" show. Their
+    // captions, like every text of the report, are put in the language in
+    // use each time it is drawn. An empty range reads "All".
+    QString accountName;
+    QString dateRange;
 
     const BandReport &report() const { return m_report; }
     // The modal print preview, from which the operator prints.
@@ -39,6 +41,8 @@ private:
     void build();
     QString text(int row, const char *field) const;
     QString accountNo(const PrintContext &ctx) const;
+    QString lbAccName() const;
+    QString qrlbDateRange() const;
 
     store::Query &m_history;
     BandReport m_report;

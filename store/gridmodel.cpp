@@ -89,8 +89,12 @@ void DatasetGridModel::setDateTimeFormat(const QString &format)
 
 void DatasetGridModel::retranslate()
 {
-    if (!m_columns.isEmpty())
-        emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    if (m_columns.isEmpty())
+        return;
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    // Coded fields show display texts: the rows handed out are drawn again.
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole});
 }
 
 void DatasetGridModel::datasetChanged()

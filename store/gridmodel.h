@@ -62,7 +62,7 @@ public:
     void refreshCurrentRow();
     // Makes sure the view has been handed the row at position.
     void fetchUpTo(int position);
-    // The captions again, in the current language.
+    // The captions and display texts again, in the current language.
     void retranslate();
     // How many rows the model read from the store (for benchmarks and tests).
     int rowsRead() const { return m_rowsRead; }

@@ -1,6 +1,7 @@
 #include "accounts/panelfile/panelfile.h"
 
 #include "accounts/panelfile/bytereader.h"
+#include "localization/format.h"
 #include "localization/texts.h"
 
 #include <QByteArray>
@@ -327,15 +328,6 @@ PanelFileResult readPanelFile(QByteArrayView cvd, QByteArrayView cif,
 
 namespace panelmessages {
 
-namespace {
-QString withName(const char *english, const QString &name)
-{
-    QString text = loc::text(english);
-    text.replace(QStringLiteral("%s"), name);
-    return text;
-}
-} // namespace
-
 QString fileTypeNotSupported()
 {
     return loc::text("File type not supported");
@@ -343,9 +335,9 @@ QString fileTypeNotSupported()
 
 QString cannotOpenCif(const QString &pathBeforeExtension)
 {
-    return withName("Cannot open Customer Information file for reading the panel version.\r\n"
-                    "Please check that %s.cif file exists.",
-                    pathBeforeExtension);
+    return loc::format(loc::text("Cannot open Customer Information file for reading the panel "
+                                 "version.\r\nPlease check that %s.cif file exists."),
+                       {pathBeforeExtension});
 }
 
 QString incorrectVersionFormat()
@@ -393,17 +385,19 @@ QString cifIncomplete()
 
 QString fileTooLarge(const QString &path)
 {
-    return withName("%s is too large to be a panel data file.\r\nNo texts were imported.", path);
+    return loc::format(
+        loc::text("%s is too large to be a panel data file.\r\nNo texts were imported."), {path});
 }
 
 QString isFolder(const QString &path)
 {
-    return withName("%s is a folder, not a panel data file.", path);
+    return loc::format(loc::text("%s is a folder, not a panel data file."), {path});
 }
 
 QString fileEmpty(const QString &path)
 {
-    return withName("%s is empty, so it holds no panel data.\r\nNo texts were imported.", path);
+    return loc::format(
+        loc::text("%s is empty, so it holds no panel data.\r\nNo texts were imported."), {path});
 }
 
 } // namespace panelmessages

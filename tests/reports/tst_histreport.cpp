@@ -103,8 +103,8 @@ QString TestHistReport::exportReport(const QString &accountNo, const QString &na
     THistoryFrm viewer(m_store->dm());
     viewer.openAccount(accountNo, name);
     THistReportFrm report(*m_store->dm().qryHistory);
-    report.lbAccName = QStringLiteral("Name: ") + name;
-    report.qrlbDateRange = QStringLiteral("Date Range: ") + range;
+    report.accountName = name;
+    report.dateRange = range;
     const QString path = m_dir.filePath(fileName);
     QString error;
     if (!report.exportPdf(path, &error))
