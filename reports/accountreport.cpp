@@ -125,6 +125,8 @@ void TfrmAccountRep::preview(QWidget *parent)
     PreviewOptions options;
     options.maximised = true;
     options.fitPage = true;
+    // Built again in place, so the open preview keeps drawing this report.
+    options.retranslate = [this]() { build(); };
     previewReport(m_report, parent, options);
 }
 

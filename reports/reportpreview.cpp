@@ -59,7 +59,7 @@ void PrintPreviewer::preview(const BandReport &report, QWidget *parent,
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(report.pageLayout());
     printer.setDocName(report.title());
-    TReportPreview dialog(report, &printer, parent);
+    TReportPreview dialog(report, &printer, parent, options.retranslate);
 
     if (options.maximised)
         dialog.setWindowState(dialog.windowState() | Qt::WindowMaximized);
@@ -77,8 +77,10 @@ void PrintPreviewer::preview(const BandReport &report, QWidget *parent,
     dialog.exec();
 }
 
-TReportPreview::TReportPreview(const BandReport &report, QPrinter *printer, QWidget *parent)
-    : QPrintPreviewDialog(printer, parent), m_report(report), m_save(new QAction(this))
+TReportPreview::TReportPreview(const BandReport &report, QPrinter *printer, QWidget *parent,
+                               std::function<void()> retranslateReport)
+    : QPrintPreviewDialog(printer, parent), m_report(report),
+      m_retranslateReport(std::move(retranslateReport)), m_save(new QAction(this))
 {
     setObjectName(QStringLiteral("ReportPreview"));
     connect(this, &QPrintPreviewDialog::paintRequested, this,
@@ -107,6 +109,8 @@ void TReportPreview::changeEvent(QEvent *event)
     QPrintPreviewDialog::changeEvent(event);
     if (event->type() != QEvent::LanguageChange)
         return;
+    if (m_retranslateReport)
+        m_retranslateReport();
     retranslateUi();
     // The pages are drawn again, so the report's own texts follow too.
     if (auto *view = findChild<QPrintPreviewWidget *>())

@@ -17,6 +17,9 @@ struct PreviewOptions
 {
     bool maximised = true; // the preview window opens maximised
     bool fitPage = true;   // zoomed so that a whole page shows
+    // Sets the report's texts again in the language in use, in place; none
+    // when the report looks its texts up as it is drawn.
+    std::function<void()> retranslate;
 };
 
 // Where a report goes when the operator asks for it: a modal print preview
@@ -46,7 +49,8 @@ class TReportPreview : public QPrintPreviewDialog
 {
     Q_OBJECT
 public:
-    TReportPreview(const BandReport &report, QPrinter *printer, QWidget *parent = nullptr);
+    TReportPreview(const BandReport &report, QPrinter *printer, QWidget *parent = nullptr,
+                   std::function<void()> retranslateReport = {});
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -55,6 +59,7 @@ private:
     void retranslateUi();
 
     const BandReport &m_report;
+    std::function<void()> m_retranslateReport;
     QAction *m_save;
 };
 

@@ -33,10 +33,14 @@ constexpr double kRangeX = 180.0;
 } // namespace
 
 THistReportFrm::THistReportFrm(store::Query &history)
-    : m_history(history),
-      m_report(loc::text("Alarm History Report"), QPageLayout::Landscape, 10.0)
+    : m_history(history), m_report(reportTitle(), QPageLayout::Landscape, 10.0)
 {
     build();
+}
+
+QString THistReportFrm::reportTitle()
+{
+    return loc::text("Alarm History Report");
 }
 
 QString THistReportFrm::lbAccName() const
@@ -88,7 +92,7 @@ void THistReportFrm::build()
     // Fixed texts are looked up as they are drawn, so a report follows the
     // language in use.
     using Ctx = const PrintContext &;
-    const TextFn reportTitle = [](Ctx) { return loc::text("Account History Report"); };
+    const TextFn pageTitle = [](Ctx) { return loc::text("Account History Report"); };
     const TextFn pageCaption = [](Ctx) { return loc::text("Page:"); };
     const TextFn accountCaption = [](Ctx) { return loc::text("Account No:"); };
     const TextFn dateTitle = [](Ctx) { return loc::text("Date & Time"); };
@@ -99,7 +103,7 @@ void THistReportFrm::build()
     const TextFn commentsTitle = [](Ctx) { return loc::text("Comments"); };
 
     Band pageHeader(10.0);
-    pageHeader.addText(0, 1.0, reportTitle, title, Qt::AlignHCenter)
+    pageHeader.addText(0, 1.0, pageTitle, title, Qt::AlignHCenter)
         .addText(0, 3.0, pageCaption, pageStyle, Qt::AlignRight, width - 12.5)
         .addText(
             width - 11.5, 3.0, [](Ctx ctx) { return QString::number(ctx.page); }, pageStyle)
@@ -153,7 +157,9 @@ void THistReportFrm::build()
 
 void THistReportFrm::preview(QWidget *parent)
 {
-    previewReport(m_report, parent);
+    PreviewOptions options;
+    options.retranslate = [this]() { m_report.setTitle(reportTitle()); };
+    previewReport(m_report, parent, options);
 }
 
 bool THistReportFrm::exportPdf(const QString &path, QString *error) const

@@ -41,6 +41,7 @@ private:
     void build();
     QString text(int row, const char *field) const;
     QString accountNo(const PrintContext &ctx) const;
+    static QString reportTitle();
     QString lbAccName() const;
     QString qrlbDateRange() const;
 

@@ -12,6 +12,7 @@
 #include "mail/ui/tcomsetupfrm.h"
 #include "mail/ui/tfrmemaildata.h"
 #include "pipeline/eventcatalogue.h"
+#include "reports/accountreport.h"
 #include "reports/reportpreview.h"
 #include "reports/thistoryfrm.h"
 #include "reports/thistreportfrm.h"
@@ -28,6 +29,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPrinter>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
@@ -143,6 +145,7 @@ private slots:
     void everyTextFollows_data();
     void everyTextFollows();
     void assembledTextsFollow();
+    void reportTextsFollow_data();
     void reportTextsFollow();
 
 private:
@@ -265,31 +268,78 @@ void TestWindowTexts::assembledTextsFollow()
     QCOMPARE(manager.lbAccountNo->text(), u"Account No: 0042"_s);
 }
 
-// The history report and its preview draw their texts in the language in use.
+namespace {
+
+// Opens the report's preview as the program does, switches the language
+// while it is open, and keeps the first page's texts from before and after.
+class SwitchingPreviewer : public reports::ReportPreviewer
+{
+public:
+    void preview(const reports::BandReport &report, QWidget *,
+                 const reports::PreviewOptions &options) override
+    {
+        QPrinter printer;
+        reports::TReportPreview dialog(report, &printer, nullptr, options.retranslate);
+        // Drawn once in English, so the texts it looks up as it draws are seen.
+        (void)report.layout(300);
+        loc::setTextObserver(nullptr);
+        switchLanguage(&dialog, seen());
+        after = report.layout(300).pages.value(0).texts();
+        title = dialog.windowTitle();
+        if (const auto *save = dialog.findChild<QAction *>(u"actSaveAsPdf"_s))
+            saveText = save->text();
+    }
+
+    QStringList after;
+    QString title, saveText;
+};
+
+} // namespace
+
+// A report shown in its preview is drawn again in the new language, title
+// and "Save as PDF..." included.
+void TestWindowTexts::reportTextsFollow_data()
+{
+    QTest::addColumn<bool>("history");
+    QTest::addColumn<QString>("reportTitle");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("history")
+        << true << u"Alarm History Report"_s
+        << QStringList{translated(u"Account History Report"_s),
+                       loc::format(translated(u"Name: %s"_s), {u"Corner Shop"_s}),
+                       loc::format(translated(u"Date Range: %s"_s), {translated(u"All"_s)}),
+                       translated(u"Event Description"_s)};
+    QTest::newRow("account") << false << u"Account Information"_s
+                             << QStringList{translated(u"Account Information"_s),
+                                            translated(u"Customer Details"_s),
+                                            translated(u"Key Holders"_s)};
+}
+
 void TestWindowTexts::reportTextsFollow()
 {
+    QFETCH(bool, history);
+    QFETCH(QString, reportTitle);
+    QFETCH(QStringList, expected);
+    SwitchingPreviewer previewer;
+    reports::setPreviewer(&previewer);
+    const auto restore = qScopeGuard([]() { reports::setPreviewer(nullptr); });
+
     reports::THistoryFrm viewer(m_store->dm());
     viewer.openAccount(u"0042"_s, u"Corner Shop"_s);
-    reports::THistReportFrm report(*m_store->dm().qryHistory);
-    report.accountName = u"Corner Shop"_s;
-
-    QPrinter printer;
     loc::setTextObserver([](const char *english) { seen().insert(QString::fromUtf8(english)); });
-    const QStringList before = report.report().layout(300).pages.value(0).texts();
-    reports::TReportPreview preview(report.report(), &printer);
-    loc::setTextObserver(nullptr);
-    QVERIFY(before.contains(u"Name: Corner Shop"_s));
-    QVERIFY(before.contains(u"Date Range: All"_s));
+    if (history) {
+        reports::THistReportFrm report(*m_store->dm().qryHistory);
+        report.accountName = u"Corner Shop"_s;
+        report.preview(nullptr);
+    } else {
+        reports::TfrmAccountRep report(m_store->dm(), u"0042"_s);
+        report.preview(nullptr);
+    }
 
-    switchLanguage(&preview, seen());
-    const QStringList after = report.report().layout(300).pages.value(0).texts();
-    QVERIFY2(after.contains(translated(u"Account History Report"_s)), qPrintable(after.join(u'|')));
-    QVERIFY(after.contains(loc::format(translated(u"Name: %s"_s), {u"Corner Shop"_s})));
-    QVERIFY(after.contains(loc::format(translated(u"Date Range: %s"_s), {translated(u"All"_s)})));
-    QVERIFY(after.contains(translated(u"Event Description"_s)));
-    const auto *save = preview.findChild<QAction *>(u"actSaveAsPdf"_s);
-    QVERIFY(save);
-    QCOMPARE(save->text(), translated(u"Save as PDF..."_s));
+    for (const QString &text : std::as_const(expected))
+        QVERIFY2(previewer.after.contains(text), qPrintable(previewer.after.join(u'|')));
+    QCOMPARE(previewer.title, translated(reportTitle));
+    QCOMPARE(previewer.saveText, translated(u"Save as PDF..."_s));
 }
 
 QTEST_MAIN(TestWindowTexts)
