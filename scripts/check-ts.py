@@ -9,7 +9,8 @@ Reports, one line each, and exits 1 when any is found:
     %.3d) are filled in order, so their sequence must be the same; the numbered
     ones (%1, %2) may move but each must stay, as must every %%;
   - leading or trailing blanks and line breaks that differ from the source
-    (texts are joined to others and shown in message boxes as they are);
+    (texts are joined to others and shown in message boxes as they are), or
+    line breaks without the carriage return the source's have;
   - an '&' shortcut letter lost, added or doubled;
   - a list (a combo box's or list box's items) with another number of items;
   - a translation equal to its English source, unless the source is listed in
@@ -72,6 +73,10 @@ def problems_of(source, translation):
         found.append('%% count differs')
     if edges(same_breaks(source)) != edges(same_breaks(translation)):
         found.append('leading or trailing blanks differ')
+    # Line breaks written as the source writes them ("\r\n" in a list's items).
+    if '\r\n' in source and '\r' not in source.replace('\r\n', '') and \
+            re.search(r'(?<!\r)\n', translation):
+        found.append('line breaks written without the source\'s carriage return')
     shortcuts = len(SHORTCUT.findall(translation))
     if shortcuts != len(SHORTCUT.findall(source)) or shortcuts > 1:
         found.append('shortcut "&" lost, added or doubled')

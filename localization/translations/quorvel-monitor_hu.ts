@@ -192,7 +192,7 @@
         <message id="C324">
             <source>Account No</source>
             <comment>AccountNo</comment>
-            <translation>Ügyfélszám</translation>
+            <translation>Ügyfélsz.</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C325">
@@ -240,7 +240,7 @@
         <message id="C328">
             <source>Alarm Action</source>
             <comment>AlarmAction</comment>
-            <translation>Teendő riasztáskor</translation>
+            <translation>Riasztáskor</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C12">
@@ -258,7 +258,7 @@
         <message id="C330">
             <source>Alarm Priority</source>
             <comment>AlarmPriority</comment>
-            <translation>Riasztás prioritása</translation>
+            <translation>Prioritás</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C331">
@@ -366,7 +366,7 @@
         <message id="C23">
             <source>Communication Failure (Polling)</source>
             <comment>CommunicationFailurePolling</comment>
-            <translation>Kommunikációs hiba (lekérdezés)</translation>
+            <translation>Sikertelen lekérdezés</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C24">
@@ -630,7 +630,7 @@
         <message id="C354">
             <source>Insert record</source>
             <comment>InsertRecord</comment>
-            <translation>Új rekord</translation>
+            <translation>Új rekord felvétele</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C355">
@@ -714,7 +714,7 @@
         <message id="C66">
             <source>Line No</source>
             <comment>LineNo</comment>
-            <translation>Vonalszám</translation>
+            <translation>Vonal</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C67">
@@ -816,7 +816,7 @@
         <message id="C84">
             <source>Open/Close (Timed/Auto)</source>
             <comment>OpenCloseTimedAuto</comment>
-            <translation>Nyitás/zárás (időzített/automatikus)</translation>
+            <translation>Nyitás/zárás (automatikus)</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C85">
@@ -828,7 +828,7 @@
         <message id="C86">
             <source>Open/Close by Keyswitch</source>
             <comment>OpenCloseByKeyswitch</comment>
-            <translation>Nyitás/zárás kulcsos kapcsolóval</translation>
+            <translation>Nyitás/zárás kulcskapcsolóval</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C87">
@@ -846,7 +846,7 @@
         <message id="C89">
             <source>Panel Prog. Changed</source>
             <comment>PanelProgChanged</comment>
-            <translation>Központ programozása módosult</translation>
+            <translation>Központ programja módosult</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C362">
@@ -900,7 +900,7 @@
         <message id="C364">
             <source>Postcode</source>
             <comment>Postcode2</comment>
-            <translation>Irányítószám</translation>
+            <translation>Irsz.</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C96">
@@ -996,13 +996,13 @@
         <message id="C367">
             <source>Restore Action</source>
             <comment>RestoreAction</comment>
-            <translation>Teendő helyreálláskor</translation>
+            <translation>Helyreálláskor</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C110">
             <source>Rx No</source>
             <comment>RxNo</comment>
-            <translation>Vevőszám</translation>
+            <translation>Vevő</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C368">
@@ -1164,7 +1164,7 @@
         <message id="C382">
             <source>User No</source>
             <comment>UserNo</comment>
-            <translation>Felhasználószám</translation>
+            <translation>Sorszám</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C383">
@@ -1301,7 +1301,7 @@ Monitor</translation>
         <message id="C391">
             <source>Account Information</source>
             <comment>AccountInformation</comment>
-            <translation>Ügyféladatok</translation>
+            <translation>Ügyféladatlap</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C392">
@@ -1355,7 +1355,7 @@ Monitor</translation>
         <message id="C400">
             <source>Prompt</source>
             <comment>Prompt</comment>
-            <translation>Jelzés az operátornak</translation>
+            <translation>Kijelzés</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C401">
@@ -1451,7 +1451,7 @@ Monitor</translation>
         <message id="C416">
             <source>No</source>
             <comment>No</comment>
-            <translation>Nem</translation>
+            <translation>Sz.</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C417">
@@ -1586,7 +1586,7 @@ Monitor</translation>
         <message id="C147">
             <source>Omit/Unomit</source>
             <comment>OmitUnomit</comment>
-            <translation>Kiiktatás/visszaiktatás</translation>
+            <translation>Kiiktatás/visszaállítás</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C148">
@@ -1703,7 +1703,7 @@ Monitor</translation>
         <message id="C428">
             <source>The alarm of account %1 was stored, but its e-mail to the key holders could not be queued: %2</source>
             <comment>TheAlarmOfAccountWasStoredButItsEMailToT</comment>
-            <translation>A(z) %1 ügyfél riasztása el lett mentve, de az értesítendőknek szóló e-mailt nem sikerült a küldendők közé tenni: %2</translation>
+            <translation>A(z) %1 ügyfél riasztását a program eltárolta, de az értesítendőknek szóló e-mailt nem sikerült sorba állítani: %2</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
     </context>
@@ -2184,7 +2184,7 @@ Csatlakoztassa a központot a Progal programhoz, és olvassa vissza az adatokat.
         <message id="C214">
             <source>Are you sure you want to log this alarm without any comments</source>
             <comment>AreYouSureYouWantToLogThisAlarmWithoutAn</comment>
-            <translation>Biztosan megjegyzés nélkül naplózza ezt a riasztást</translation>
+            <translation>Biztosan megjegyzés nélkül naplózza ezt a riasztást?</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C215">
@@ -2296,7 +2296,7 @@ Csatlakoztassa a központot a Progal programhoz, és olvassa vissza az adatokat.
             <source>Customer account already exists. Please use a different &#13;
 account number.</source>
             <comment>CustomerAccountAlreadyExistsPleaseUseADi</comment>
-            <translation>Ez az ügyfél már létezik. Adjon meg egy másik &#13;
+            <translation>Ilyen ügyfélszámú ügyfél már létezik. Adjon meg egy másik &#13;
 ügyfélszámot.</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
@@ -2552,7 +2552,7 @@ account number.</source>
         <message id="C253">
             <source>Unable to add a new alias</source>
             <comment>UnableToAddANewAlias</comment>
-            <translation>Nem lehet új álnevet felvenni</translation>
+            <translation>Nem hozható létre új adatbázis-álnév</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C465">
@@ -2881,7 +2881,7 @@ account number.</source>
         <message id="C296">
             <source>History...</source>
             <comment>History</comment>
-            <translation>Előzmények...</translation>
+            <translation>Előzmények</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C297">
@@ -3163,7 +3163,7 @@ account number.</source>
         <message id="P38">
             <source>History...</source>
             <comment>btnHistory.Caption</comment>
-            <translation>Előzmények...</translation>
+            <translation>Előzmények</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="P39">
@@ -3376,13 +3376,13 @@ account number.</source>
         <message id="P60">
             <source>Rx No</source>
             <comment>DBGrid1.Columns[1].Title.Caption</comment>
-            <translation>Vevőszám</translation>
+            <translation>Vevő</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="P61">
             <source>Line No</source>
             <comment>DBGrid1.Columns[2].Title.Caption</comment>
-            <translation>Vonalszám</translation>
+            <translation>Vonal</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="P62">
@@ -3502,7 +3502,7 @@ account number.</source>
         <message id="P80">
             <source>Omit/Unomit</source>
             <comment>FilterOpts4.Caption</comment>
-            <translation>Kiiktatás/visszaiktatás</translation>
+            <translation>Kiiktatás/visszaállítás</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="P81">
@@ -3625,7 +3625,7 @@ account number.</source>
         <message id="P111">
             <source>Insert record</source>
             <comment>nbInsert.Hint</comment>
-            <translation>Új rekord</translation>
+            <translation>Új rekord felvétele</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="P112">
@@ -3962,25 +3962,25 @@ account number.</source>
 72 Hours&#13;
 84 Hours</source>
             <comment>cbNoSigTime.Items.Strings</comment>
-            <translation>Kikapcsolva
-1 óra
-2 óra
-3 óra
-4 óra
-5 óra
-6 óra
-7 óra
-8 óra
-9 óra
-10 óra
-11 óra
-12 óra
-18 óra
-24 óra
-36 óra
-48 óra
-60 óra
-72 óra
+            <translation>Kikapcsolva&#13;
+1 óra&#13;
+2 óra&#13;
+3 óra&#13;
+4 óra&#13;
+5 óra&#13;
+6 óra&#13;
+7 óra&#13;
+8 óra&#13;
+9 óra&#13;
+10 óra&#13;
+11 óra&#13;
+12 óra&#13;
+18 óra&#13;
+24 óra&#13;
+36 óra&#13;
+48 óra&#13;
+60 óra&#13;
+72 óra&#13;
 84 óra</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
@@ -4017,19 +4017,19 @@ account number.</source>
         <message id="P170">
             <source>Alarm Priority</source>
             <comment>grdEvents.Columns[2].Title.Caption</comment>
-            <translation>Riasztás prioritása</translation>
+            <translation>Prioritás</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="P171">
             <source>Alarm Action</source>
             <comment>grdEvents.Columns[3].Title.Caption</comment>
-            <translation>Teendő riasztáskor</translation>
+            <translation>Riasztáskor</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="P172">
             <source>Restore Action</source>
             <comment>grdEvents.Columns[4].Title.Caption</comment>
-            <translation>Teendő helyreálláskor</translation>
+            <translation>Helyreálláskor</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="P173">
@@ -4047,7 +4047,7 @@ account number.</source>
         <message id="P175">
             <source>Alarm Priority</source>
             <comment>rgPriority.Caption</comment>
-            <translation>Riasztás prioritása</translation>
+            <translation>Prioritás</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="P176">
@@ -4077,7 +4077,7 @@ account number.</source>
         <message id="P180">
             <source>Alarm Action</source>
             <comment>rgAlmAction.Caption</comment>
-            <translation>Teendő riasztáskor</translation>
+            <translation>Riasztáskor</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="P181">
@@ -4095,13 +4095,13 @@ account number.</source>
         <message id="P183">
             <source>Prompt</source>
             <comment>rgAlmAction2.Caption</comment>
-            <translation>Jelzés az operátornak</translation>
+            <translation>Kijelzés</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="P184">
             <source>Restore Action</source>
             <comment>rgResAction.Caption</comment>
-            <translation>Teendő helyreálláskor</translation>
+            <translation>Helyreálláskor</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="P185">
@@ -4119,7 +4119,7 @@ account number.</source>
         <message id="P187">
             <source>Prompt</source>
             <comment>rgResAction2.Caption</comment>
-            <translation>Jelzés az operátornak</translation>
+            <translation>Kijelzés</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="P188">
@@ -4173,7 +4173,7 @@ account number.</source>
         <message id="P196">
             <source>User No</source>
             <comment>grdUsers.Columns[0].Title.Caption</comment>
-            <translation>Felhasználószám</translation>
+            <translation>Sorszám</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="P197">
@@ -4632,7 +4632,7 @@ account number.</source>
         <message id="P272">
             <source>Account No</source>
             <comment>DBGrid1.Columns[0].Title.Caption</comment>
-            <translation>Ügyfélszám</translation>
+            <translation>Ügyfélsz.</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="P273">
@@ -4650,7 +4650,7 @@ account number.</source>
         <message id="P275">
             <source>Postcode</source>
             <comment>DBGrid1.Columns[3].Title.Caption</comment>
-            <translation>Irányítószám</translation>
+            <translation>Irsz.</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="P276">
@@ -4692,12 +4692,12 @@ Telephone No&#13;
 Fax No&#13;
 Email</source>
             <comment>cbSearchField.Items.Strings</comment>
-            <translation>Ügyfélszám
-Név
-Cím
-Irányítószám
-Telefonszám
-Faxszám
+            <translation>Ügyfélsz.&#13;
+Név&#13;
+Cím&#13;
+Irsz.&#13;
+Telefonszám&#13;
+Faxszám&#13;
 E-mail</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
@@ -4789,13 +4789,13 @@ Area Information&#13;
 User Information&#13;
 Event Handling</source>
             <comment>clbOptions.Items.Strings</comment>
-            <translation>Ügyféladatok
-Értesítendők
-Ügyfél megjegyzései
-Különleges utasítások
-Zónák adatai
-Partíciók adatai
-Felhasználók adatai
+            <translation>Ügyféladatok&#13;
+Értesítendők&#13;
+Ügyfél megjegyzései&#13;
+Különleges utasítások&#13;
+Zónák adatai&#13;
+Partíciók adatai&#13;
+Felhasználók adatai&#13;
 Események kezelése</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>

@@ -45,6 +45,8 @@ class CheckTs(unittest.TestCase):
         ('leading blank lost', ' Add', 'Új', '', 'blanks'),
         ('trailing line break lost', 'No Account Name defined.\r\n', 'Nincs fióknév.', '',
          'blanks'),
+        ('bare line feeds for CR LF', 'Disabled\r\n1 Hour', 'Kikapcsolva\n1 óra', '',
+         'carriage return'),
         ('shortcut lost', '&Action', 'Intézkedés', '', 'shortcut'),
         ('shortcut doubled', '&Action', '&Inté&zkedés', '', 'shortcut'),
         ('unfinished', 'Close', 'Bezárás', 'unfinished', 'unfinished'),
