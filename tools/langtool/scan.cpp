@@ -127,7 +127,8 @@ QList<FoundText> scanTree(const QString &root)
     static const QStringList folders = {QStringLiteral("app"),     QStringLiteral("store"),
                                         QStringLiteral("pipeline"), QStringLiteral("console"),
                                         QStringLiteral("mail"),     QStringLiteral("accounts"),
-                                        QStringLiteral("reports"),  QStringLiteral("localization")};
+                                        QStringLiteral("reports"),  QStringLiteral("localization"),
+                                        QStringLiteral("core")};
     QStringList files;
     for (const QString &folder : folders) {
         QDirIterator it(root + QLatin1Char('/') + folder, {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
