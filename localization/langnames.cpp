@@ -104,8 +104,13 @@ QString nativeLanguageName(quint16 language)
     const Entry *e = findOrPrimary(language);
     if (!e)
         return englishLanguageName(language);
-    const QString name = QLocale(e->language, e->territory).nativeLanguageName();
-    return name.isEmpty() ? englishLanguageName(language) : name;
+    QString name = QLocale(e->language, e->territory).nativeLanguageName();
+    if (name.isEmpty())
+        return englishLanguageName(language);
+    // Language names are written as the platform's locale list has them,
+    // capitalised: "Magyar", "Deutsch".
+    name[0] = name[0].toUpper();
+    return name;
 }
 
 quint16 languageFromAbbreviation(const QString &abbr)
