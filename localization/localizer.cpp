@@ -24,9 +24,9 @@ namespace {
 
 TLocalizer *programLocalizer = nullptr;
 
-QString withPath(const char *english, const QString &path)
+QString withPath(QString message, const QString &path)
 {
-    return loc::text(english).replace(QLatin1String("%s"), path);
+    return message.replace(QLatin1String("%s"), path);
 }
 
 bool meansNative(const QString &choice)
@@ -234,7 +234,7 @@ void TLocalizer::loadNative()
     if (!nativeFromFile) {
         const QByteArray plain = TLangResource::load(m_options.langsResource, 0);
         if (plain.isNull())
-            throw ELocalizerError(withPath("Language file \"%s\" is not found", ntv));
+            throw ELocalizerError(withPath(loc::text("Language file \"%s\" is not found"), ntv));
         const TLangInfo info = TLangFile::readNative(plain, &m_store);
         m_processReadingOrder = info.attributes & DataRightToLeft;
         m_showOutOfDate = info.attributes & DataShowOutOfDate;
@@ -286,7 +286,7 @@ void TLocalizer::loadColumn(quint16 language)
     } else {
         d.plain = TLangResource::load(m_options.langsResource, language);
         if (d.plain.isNull())
-            throw ELocalizerError(withPath("Language \"%s\" is not found", englishLanguageName(language)));
+            throw ELocalizerError(withPath(loc::text("Language \"%s\" is not found"), englishLanguageName(language)));
         d.info = TLangFile::readHeader(d.plain);
     }
     const int column = m_store.addColumn(language);
@@ -301,7 +301,7 @@ bool TLocalizer::Initialize()
     try {
         m_folder = QDir(m_options.programFolder).absoluteFilePath(m_options.languageFolder);
         if (!QFileInfo(m_folder).isDir())
-            throw ELocalizerError(withPath("Specified path \"%s\" does not exist", m_folder));
+            throw ELocalizerError(withPath(loc::text("Specified path \"%s\" does not exist"), m_folder));
         buildList();
         loadNative();
         const QString choice = storedChoice();
@@ -404,7 +404,7 @@ TLocalizer::LangData TLocalizer::readLanguage(quint16 language)
     // A file listed under another name than its abbreviation's.
     if (i >= 0 && QFile::exists(m_languages[i].fileName))
         return readFile(m_languages[i].fileName);
-    throw ELocalizerError(withPath("Language \"%s\" is not found", englishLanguageName(language)));
+    throw ELocalizerError(withPath(loc::text("Language \"%s\" is not found"), englishLanguageName(language)));
 }
 
 void TLocalizer::apply(const LangData &d)
@@ -465,14 +465,14 @@ void TLocalizer::apply(const LangData &d)
             // The module is kept in memory whether or not it reaches the disk:
             // a folder that cannot be written never blocks the switch.
             if (QFile::exists(path) && !QFile::remove(path)) {
-                m_pendingErrors.append(withPath("Can not delete file \"%s\"", path));
+                m_pendingErrors.append(withPath(loc::text("Can not delete file \"%s\""), path));
             } else {
                 QSaveFile out(path);
                 const QByteArray bytes = m->write();
                 if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit())
                     ++m_generated;
                 else
-                    m_pendingErrors.append(withPath("Can not write file \"%s\"", path));
+                    m_pendingErrors.append(withPath(loc::text("Can not write file \"%s\""), path));
             }
             next = std::move(m);
         }
