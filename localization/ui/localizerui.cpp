@@ -374,16 +374,18 @@ void attach(TLocalizer &localizer)
             return;
         ++generation;
         const QList<QWidget *> windows = openWindows();
-        for (QWidget *w : windows)
-            translateWindow(w, l->moduleInUse(), l->store());
         // Windows that assemble texts of their own set them again; a window
-        // passes the event on to everything inside it.
+        // passes the event on to everything inside it. The window definitions
+        // come after, since standard dialog buttons reset their captions on
+        // this event.
         for (QWidget *w : windows) {
             if (w->parentWidget())
                 continue;
             QEvent change(QEvent::LanguageChange);
             QCoreApplication::sendEvent(w, &change);
         }
+        for (QWidget *w : windows)
+            translateWindow(w, l->moduleInUse(), l->store());
     };
     if (QCoreApplication *app = QApplication::instance())
         app->installEventFilter(new ShowWatcher(localizer));
