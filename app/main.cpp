@@ -1,10 +1,10 @@
 #include "console/messageboxes.h"
 #include "console/settings.h"
 #include "console/tmainfrm.h"
+#include "core/messages.h"
 #include "localization/localizer.h"
 #include "localization/texts.h"
 #include "localization/ui/localizerui.h"
-#include "store/messages.h"
 #include "store/tdmod.h"
 
 #include <QApplication>
@@ -22,7 +22,7 @@ int main(int argc, char *argv[])
     localizer.Initialize();
 
     console::MessageBoxes boxes;
-    store::setMessages(&boxes);
+    core::setMessages(&boxes);
 
     store::TDMod dm;
     dm.PrepareAlias();
@@ -37,6 +37,6 @@ int main(int argc, char *argv[])
         result = QApplication::exec();
         boxes.setParent(nullptr);
     } // the main window goes before the data module
-    store::setMessages(nullptr);
+    core::setMessages(nullptr);
     return result;
 }

@@ -4,8 +4,8 @@
 // and the history viewer open (the module made, every open window
 // translated). Uses the Hungarian file the build made, or a translation of
 // every text when there is none. Prints medians; not a test.
-#include "langfixture.h"
-#include "station.h"
+#include "support/langfixture.h"
+#include "support/stationfixture.h"
 
 #include "accounts/taccviewfrm.h"
 #include "console/tmainfrm.h"

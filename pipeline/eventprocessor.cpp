@@ -3,10 +3,10 @@
 #include "localization/texts.h"
 #include "pipeline/eventcatalogue.h"
 #include "pipeline/sound.h"
-#include "store/clock.h"
+#include "core/clock.h"
 #include "store/database.h"
 #include "store/errors.h"
-#include "store/messages.h"
+#include "core/messages.h"
 #include "store/tdmod.h"
 
 #include <QPointer>
@@ -183,7 +183,7 @@ int EventProcessor::ProcessBacklog()
         if (q.next() && !q.value(0).isNull())
             m_upTo = qMax(m_upTo, q.value(0).toInt());
     } catch (const store::EStoreError &e) {
-        store::messages().error(e.message());
+        core::messages().error(e.message());
         return 0;
     }
     const int before = m_handled;
@@ -221,7 +221,7 @@ void EventProcessor::run()
             return;
         // Shown once the failed event is finished, so that events arriving
         // while the box is open are processed meanwhile.
-        store::messages().error(failure);
+        core::messages().error(failure);
     }
 }
 
@@ -365,7 +365,7 @@ EventProcessor::Outcome EventProcessor::processOne(int commsId, QString *failure
     } catch (const store::EStoreError &e) {
         afterRollback(effects);
         *failure = e.message();
-    } catch (const store::EAbort &) {
+    } catch (const core::EAbort &) {
         // Abandoned by a hook that has shown its own message.
         afterRollback(effects);
         failure->clear();
@@ -504,7 +504,7 @@ void EventProcessor::applyEvent(int commsId, Effects &effects)
     const int actionValue = alarmSide ? almAction : resAction;
     const QString description =
         code == 999 ? formatText(loc::text("No Communication from account %s since %s"),
-                                 {account, store::dateTimeText(lastSignal)})
+                                 {account, core::dateTimeText(lastSignal)})
                     : BuildEventDescription(code, eventType, number, areaText, idText);
 
     if (actionValue == 2) {
@@ -539,7 +539,7 @@ void EventProcessor::applyEvent(int commsId, Effects &effects)
         set(h, QStringLiteral("OpAction"), 0);
         set(h, QStringLiteral("Operator"), loc::text("System"));
         set(h, QStringLiteral("Comments"), loc::text("Automatically Logged"));
-        set(h, QStringLiteral("TimeActioned"), store::now());
+        set(h, QStringLiteral("TimeActioned"), core::now());
         h.post();
     }
 
@@ -568,7 +568,7 @@ void EventProcessor::applyEvent(int commsId, Effects &effects)
     queueMail(effects, [&] {
         Table &o = *dm.tbOutbox;
         o.insert();
-        set(o, QStringLiteral("MsgDateTime"), store::now());
+        set(o, QStringLiteral("MsgDateTime"), core::now());
         set(o, QStringLiteral("Recipients"), recipients);
         set(o, QStringLiteral("Subject"),
             formatText(loc::text("Acc No %s - %s"),

@@ -1,11 +1,11 @@
 #include "store/tdmod.h"
 
 #include "localization/texts.h"
-#include "store/clock.h"
+#include "core/clock.h"
 #include "store/displaytexts.h"
 #include "store/errors.h"
-#include "store/events.h"
-#include "store/messages.h"
+#include "core/events.h"
+#include "core/messages.h"
 #include "store/supervision.h"
 
 #include <QCoreApplication>
@@ -130,8 +130,8 @@ TDMod::TDMod(const QString &programFolder, QObject *parent)
     installNumbering(tbActions, QStringLiteral("ActionID"), QStringLiteral("ActionsID"));
     installNumbering(tbHistory, QStringLiteral("ID"), QStringLiteral("HistoryID"));
     installNumbering(tbOutbox, QStringLiteral("ID"), QStringLiteral("OutboxID"));
-    notifyAfterCommit(tbComms, QStringLiteral("ID"), NewCommsEventType);
-    notifyAfterCommit(tbOutbox, QStringLiteral("ID"), NewMailEventType);
+    notifyAfterCommit(tbComms, QStringLiteral("ID"), core::NewCommsEventType);
+    notifyAfterCommit(tbOutbox, QStringLiteral("ID"), core::NewMailEventType);
     m_rules = std::make_unique<RecordRules>(*this);
     installDisplayTexts(*this);
     m_supervision = std::make_unique<Supervision>(*this);
@@ -163,7 +163,7 @@ void TDMod::notifyAfterCommit(Table *table, const QString &field, QEvent::Type t
         // Announced only once the row is committed, and exactly once.
         m_db.afterCommit([this, id, type]() {
             if (m_notifyTarget)
-                QCoreApplication::postEvent(m_notifyTarget, new RowEvent(type, id));
+                QCoreApplication::postEvent(m_notifyTarget, new core::RowEvent(type, id));
         });
     };
 }
@@ -193,7 +193,7 @@ void TDMod::PrepareAlias()
     const auto owner = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
     if (!QDir(m_dataFolder).exists() && !QDir().mkdir(m_dataFolder, owner) &&
         !QDir().mkpath(m_dataFolder))
-        messages().error(loc::text("Unable to add a new alias"));
+        core::messages().error(loc::text("Unable to add a new alias"));
 }
 
 void TDMod::MakeStorePrivate()
@@ -212,7 +212,7 @@ void TDMod::MakeStorePrivate()
         tighten(storePath() + QLatin1String(suffix),
                 owner | QFileDevice::ReadUser | QFileDevice::WriteUser);
     if (!failed.isEmpty())
-        messages().warning(loc::text("The store could not be made private to this user; other "
+        core::messages().warning(loc::text("The store could not be made private to this user; other "
                                      "users of this machine may read it:\r\n%1")
                                .arg(failed.join(QStringLiteral("\r\n"))));
 }
@@ -254,7 +254,7 @@ bool TDMod::OpenStore()
                 q->open();
         }
     } catch (const EStoreError &e) {
-        messages().error(loc::text("Cannot open Table, error is: ") + e.message());
+        core::messages().error(loc::text("Cannot open Table, error is: ") + e.message());
         return false;
     }
     return true;

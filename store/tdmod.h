@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/consolehooks.h"
+#include "core/consolehooks.h"
 #include "store/database.h"
 #include "store/query.h"
 #include "store/recordrules.h"
@@ -66,8 +66,8 @@ public:
     QObject *notifyTarget() const { return m_notifyTarget; }
 
     // The console refresh hooks (do nothing until the main window installs its own).
-    ConsoleHooks &consoleHooks() { return m_hooks ? *m_hooks : m_noHooks; }
-    void setConsoleHooks(ConsoleHooks *hooks) { m_hooks = hooks; }
+    core::ConsoleHooks &consoleHooks() { return m_hooks ? *m_hooks : m_noHooks; }
+    void setConsoleHooks(core::ConsoleHooks *hooks) { m_hooks = hooks; }
 
     // Raises event 451 when the account opened before today's opening time;
     // called by the event processor right after it marked an account open.
@@ -121,8 +121,8 @@ private:
     QString m_programFolder;
     QString m_dataFolder;
     QPointer<QObject> m_notifyTarget;
-    ConsoleHooks m_noHooks;
-    ConsoleHooks *m_hooks = nullptr;
+    core::ConsoleHooks m_noHooks;
+    core::ConsoleHooks *m_hooks = nullptr;
     bool m_appClosing = false;
     std::unique_ptr<RecordRules> m_rules;
     std::unique_ptr<Supervision> m_supervision;

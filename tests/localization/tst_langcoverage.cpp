@@ -4,7 +4,7 @@
 // without one, a translation of every text (marked, so none equals its
 // English) stands in and checks that every window takes its texts from the
 // language data. Allowed exceptions: coverage-exceptions.txt.
-#include "langfixture.h"
+#include "support/langfixture.h"
 
 #include "walk.h"
 

@@ -1,6 +1,6 @@
 // The localizer without windows: the language list, switching, the language
 // module beside the program, the stored choice and the errors.
-#include "langfixture.h"
+#include "support/langfixture.h"
 
 #include "localization/langnames.h"
 #include "localization/localizer.h"

@@ -1,9 +1,9 @@
 // The localizer on the real console, offscreen: the Language menu, a switch
 // that translates the open main window and an open dialog at once, windows
 // opened later, the date formats, and a restart in the chosen language.
-#include "langfixture.h"
+#include "support/langfixture.h"
 
-#include "console/station.h"
+#include "support/stationfixture.h"
 
 #include "console/aboutbox.h"
 #include "console/tmainfrm.h"
