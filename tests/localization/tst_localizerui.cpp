@@ -14,6 +14,10 @@
 #include "store/tdmod.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QStandardItemModel>
+#include <QVBoxLayout>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -27,11 +31,48 @@
 
 using console::TMainFrm;
 
+// A window of the program's kind: its texts are stored under "SampleFrm".
+class TSampleFrm : public QDialog
+{
+    Q_OBJECT
+public:
+    TSampleFrm()
+    {
+        setWindowTitle(QStringLiteral("Sample"));
+        auto *layout = new QVBoxLayout(this);
+        auto *panel = new QWidget(this);
+        panel->setObjectName(QStringLiteral("Panel1"));
+        layout->addWidget(panel);
+        lbName = new QLabel(QStringLiteral("Name:"), panel);
+        lbName->setObjectName(QStringLiteral("lbName"));
+        lbName->setToolTip(QStringLiteral("Customer name"));
+        lbState = new QLabel(QStringLiteral("Online"), panel);
+        lbState->setObjectName(QStringLiteral("lbState"));
+        cbKind = new QComboBox(this);
+        cbKind->setObjectName(QStringLiteral("cbKind"));
+        cbKind->addItems({QStringLiteral("Zone"), QStringLiteral("Area")});
+        grid = new QTableView(this);
+        grid->setObjectName(QStringLiteral("DBGrid1"));
+        auto *model = new QStandardItemModel(0, 2, grid);
+        model->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Text")});
+        grid->setModel(model);
+        auto *inner = new QVBoxLayout(panel);
+        inner->addWidget(lbName);
+        inner->addWidget(lbState);
+        layout->addWidget(cbKind);
+        layout->addWidget(grid);
+    }
+    QLabel *lbName, *lbState;
+    QComboBox *cbKind;
+    QTableView *grid;
+};
+
 class TstLocalizerUi : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void windowDefinitionsApplyByName();
     void switchTranslatesOpenWindowsAtOnce();
     void restartComesUpInTheChosenLanguage();
 
@@ -68,6 +109,61 @@ QString header(QTableView *view, int column)
 const QDateTime kMoment(QDate(2013, 3, 7), QTime(14, 5, 9));
 
 } // namespace
+
+void TstLocalizerUi::windowDefinitionsApplyByName()
+{
+    // The stored texts of the window, English and Hungarian.
+    loc::TLocStorage store;
+    store.addColumn(9);
+    const int hu = store.addColumn(1038);
+    loc::TLocForm &form = store.addForm(QStringLiteral("SampleFrm"));
+    quint32 id = 0;
+    auto add = [&](loc::TLocPropertyOwner &owner, const QString &path, loc::TLocValueType type,
+                   const QString &en, const QString &magyar, quint16 attributes = 0) {
+        loc::TLocProperty &p = store.addProperty(owner, path, ++id, type);
+        p.valueRef(0) = {en, 1, attributes, {}, 9, true};
+        p.valueRef(hu) = {magyar, 1, attributes, {}, 1038, true};
+    };
+    auto component = [&](const char *name) -> loc::TLocComponent & {
+        return store.addComponent(form, QString::fromLatin1(name));
+    };
+    using T = loc::TLocValueType;
+    add(form, QStringLiteral("Caption"), T::Text, QStringLiteral("Sample"), QStringLiteral("Minta"));
+    add(component("lbName"), QStringLiteral("Caption"), T::Text, QStringLiteral("Name:"), QStringLiteral("Név:"));
+    add(component("lbState"), QStringLiteral("Caption"), T::Text, QStringLiteral("Offline"), QStringLiteral("Nem elérhető"));
+    add(component("Panel1.lbName"), QStringLiteral("Hint"), T::Text, QStringLiteral("Customer name"),
+        QStringLiteral("Az ügyfél neve"));
+    add(component("lbName"), QStringLiteral("NoSuchProperty"), T::Text, QStringLiteral("x"), QStringLiteral("y"));
+    add(component("lbMissing"), QStringLiteral("Caption"), T::Text, QStringLiteral("x"), QStringLiteral("y"));
+    add(component("cbKind"), QStringLiteral("Items.Strings"), T::Lines, QStringLiteral("Zone\r\nArea"),
+        QStringLiteral("Zóna\r\nTerület"));
+    add(component("DBGrid1.Columns[1]"), QStringLiteral("Title.Caption"), T::Text, QStringLiteral("Text"),
+        QStringLiteral("Szöveg"));
+    add(component("DBGrid1.Columns[7]"), QStringLiteral("Title.Caption"), T::Text, QStringLiteral("Gone"),
+        QStringLiteral("Nincs"));
+    add(component("lbName"), QStringLiteral("Enabled"), T::Integer, QStringLiteral("1"), QStringLiteral("0"),
+        loc::ValueNotApplied);
+
+    const loc::TResModule module = loc::TResModule::generate(store, hu, false);
+    TSampleFrm w;
+    loc::ui::translateWindow(&w, module, store);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Minta"));
+    QCOMPARE(w.lbName->text(), QStringLiteral("Név:"));
+    QCOMPARE(w.lbName->toolTip(), QStringLiteral("Az ügyfél neve")); // found through its panel
+    QCOMPARE(w.lbState->text(), QStringLiteral("Online")); // set at run time: left alone
+    QCOMPARE(w.cbKind->itemText(0), QStringLiteral("Zóna"));
+    QCOMPARE(w.cbKind->itemText(1), QStringLiteral("Terület"));
+    QCOMPARE(header(w.grid, 0), QStringLiteral("Date"));
+    QCOMPARE(header(w.grid, 1), QStringLiteral("Szöveg"));
+    QVERIFY(w.lbName->isEnabled()); // marked never to be applied
+
+    // And back: each text is recognised in the language it shows.
+    loc::ui::translateWindow(&w, loc::TResModule::generate(store, 0, false), store);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Sample"));
+    QCOMPARE(w.lbName->text(), QStringLiteral("Name:"));
+    QCOMPARE(w.cbKind->itemText(1), QStringLiteral("Area"));
+    QCOMPARE(header(w.grid, 1), QStringLiteral("Text"));
+}
 
 std::unique_ptr<loc::TLocalizer> TstLocalizerUi::localizer(Station &s, QStringList *errors)
 {
