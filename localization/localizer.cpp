@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
 
@@ -31,7 +32,10 @@ QString withPath(QString message, const QString &path)
 
 bool meansNative(const QString &choice)
 {
-    return choice.isEmpty() || choice.compare(QLatin1String("EXE"), Qt::CaseInsensitive) == 0 ||
+    // Anything but a plain abbreviation never names a file to read.
+    static const QRegularExpression abbreviation(QStringLiteral("^[A-Za-z0-9]{1,8}$"));
+    return !abbreviation.match(choice).hasMatch() ||
+           choice.compare(QLatin1String("EXE"), Qt::CaseInsensitive) == 0 ||
            choice.compare(QLatin1String("NTV"), Qt::CaseInsensitive) == 0;
 }
 

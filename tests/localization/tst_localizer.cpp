@@ -64,6 +64,8 @@ private slots:
     void init();
     void cleanup();
     void firstStartListsLanguages();
+    void storedChoiceAtStart_data();
+    void storedChoiceAtStart();
     void switchStoresChoiceAndMakesModule();
     void laterStarts_data();
     void laterStarts();
@@ -130,16 +132,50 @@ void TstLocalizer::firstStartListsLanguages()
     QCOMPARE(l.storedChoice(), QStringLiteral("EXE"));
     QCOMPARE(loc::text("Setup"), QStringLiteral("Setup"));
     QVERIFY(!QFile::exists(modulePath()));
+    // The name a translation file carries, which picks the Hungarian dates.
+    QCOMPARE(loc::nativeLanguageName(Hungarian), QStringLiteral("Magyar"));
+}
+
+void TstLocalizer::storedChoiceAtStart_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<quint16>("language");
+    QTest::newRow("none") << QString() << English;
+    QTest::newRow("EXE") << QStringLiteral("EXE") << English;
+    QTest::newRow("ntv") << QStringLiteral("ntv") << English;
+    QTest::newRow("hun, any letter case") << QStringLiteral("hun") << Hungarian;
+    QTest::newRow("unknown abbreviation") << QStringLiteral("XYZ") << English;
+    QTest::newRow("a path") << QStringLiteral("../../config/Quorvel.ini") << English;
+}
+
+void TstLocalizer::storedChoiceAtStart()
+{
+    QFETCH(QString, stored);
+    QFETCH(quint16, language);
+    {
+        QSettings ini(settingsPath(), QSettings::IniFormat);
+        ini.setValue(QStringLiteral("Locales/") +
+                         QDir(programFolder()).filePath(QStringLiteral("quorvel-monitor")).replace(u'/', u'\\'),
+                     stored);
+    }
+    TLocalizer &l = start();
+    QCOMPARE(l.storedChoice(), language == Hungarian ? QStringLiteral("HUN") : QStringLiteral("EXE"));
+    QCOMPARE(l.currentLanguage(), language);
+    QCOMPARE(l.errorsReported(), QStringList());
 }
 
 void TstLocalizer::switchStoresChoiceAndMakesModule()
 {
     TLocalizer &l = start();
+    // The settings file holds the mail password: it stays the owner's alone.
+    QVERIFY(QFile::setPermissions(settingsPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     QSignalSpy switched(&l, &TLocalizer::languageSwitched);
     QVERIFY(l.SwitchLanguage(Hungarian));
     QCOMPARE(l.errorsReported(), QStringList());
     QCOMPARE(l.currentLanguage(), Hungarian);
     QCOMPARE(l.previousLanguage(), English);
+    QCOMPARE(QFile::permissions(settingsPath()) & 0x7077,
+             QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QCOMPARE(l.storedChoice(), QStringLiteral("HUN"));
     QVERIFY(QFile::exists(modulePath()));
     QCOMPARE(loc::text("Language"), QStringLiteral("Nyelv"));
