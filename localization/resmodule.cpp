@@ -151,8 +151,13 @@ TResModule TResModule::generate(const TLocStorage &store, int column, bool showO
     for (const auto &unit : store.units()) {
         for (const auto &c : unit->constants) {
             const QString &native = c->value(0).text;
-            if (native.isEmpty() || m.strings.contains(native))
-                continue; // the first unit's translation of a text serves all
+            if (native.isEmpty())
+                continue;
+            // One translation of a text serves every unit that uses it: the
+            // first unit's, or the first there is when that one has none.
+            const auto it = m.strings.constFind(native);
+            if (it != m.strings.cend() && *it != native)
+                continue;
             m.strings.insert(native, chosen(*c, column, showOutOfDate));
         }
     }
