@@ -19,7 +19,7 @@ using TextObserver = void (*)(const char *english);
 void setTextObserver(TextObserver observer);
 
 // The translations text() answers with, by English text; nullptr: English.
-// Whoever installs a table sends the windows a LanguageChange afterwards.
+// The localizer installs the string table of the language in use.
 using TextTable = QHash<QString, QString>;
 void setTextTable(std::shared_ptr<const TextTable> table);
 std::shared_ptr<const TextTable> textTable();
