@@ -5,6 +5,7 @@
 #include "localization/langnames.h"
 #include "localization/langresource.h"
 #include "localization/lzq.h"
+#include "localization/format.h"
 #include "localization/texts.h"
 
 #include <QCoreApplication>
@@ -25,9 +26,9 @@ namespace {
 
 TLocalizer *programLocalizer = nullptr;
 
-QString withPath(QString message, const QString &path)
+QString withPath(const QString &message, const QString &path)
 {
-    return message.replace(QLatin1String("%s"), path);
+    return loc::format(message, {path});
 }
 
 bool meansNative(const QString &choice)
@@ -399,9 +400,8 @@ TLocalizer::LangData TLocalizer::readLanguage(quint16 language)
         LangData d;
         d.plain = TLangResource::load(m_options.langsResource, native ? 0 : language);
         if (d.plain.isNull())
-            throw ELocalizerError(
-                loc::text("Can not load language %s from resources").replace(QLatin1String("%s"),
-                                                                              englishLanguageName(language)));
+            throw ELocalizerError(withPath(loc::text("Can not load language %s from resources"),
+                                           englishLanguageName(language)));
         d.info = TLangFile::readHeader(d.plain);
         return d;
     }

@@ -2,6 +2,7 @@
 
 #include "localization/bytereader.h"
 #include "localization/langerrors.h"
+#include "localization/format.h"
 #include "localization/texts.h"
 
 #include <QCryptographicHash>
@@ -82,8 +83,9 @@ QByteArray TResModule::write() const
 
 TResModule TResModule::read(const QByteArray &data, const QString &path)
 {
-    auto broken = [&] { throw ELocalizerError(loc::text("Error loading resource file \"%s\"").replace(
-                            QLatin1String("%s"), path)); };
+    auto broken = [&] {
+        throw ELocalizerError(loc::format(loc::text("Error loading resource file \"%s\""), {path}));
+    };
     if (data.size() < 8 + DigestSize || !data.startsWith(Magic))
         broken();
     const QByteArrayView body(data.constData(), data.size() - DigestSize);

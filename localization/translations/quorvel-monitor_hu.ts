@@ -195,12 +195,6 @@
             <translation>Ügyfélsz.</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C325">
-            <source>Account No: %s</source>
-            <comment>AccountNo2</comment>
-            <translation>Ügyfélszám: %s</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
         <message id="C8">
             <source>Actioned</source>
             <comment>Actioned</comment>
@@ -891,6 +885,12 @@
             <translation>Rendőrség tel.:</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
+        <message id="C325">
+            <source>Post</source>
+            <comment>AccountNo2</comment>
+            <translation>Mentés</translation>
+            <extra-loc-version>2</extra-loc-version>
+        </message>
         <message id="C363">
             <source>Post edit</source>
             <comment>PostEdit</comment>
@@ -1252,6 +1252,12 @@
             <source>About</source>
             <comment>About</comment>
             <translation>Névjegy</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C491">
+            <source>OK</source>
+            <comment>OK</comment>
+            <translation>OK</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C132">
@@ -1865,6 +1871,18 @@ Monitor</translation>
             <translation>Jelszó:</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
+        <message id="C492">
+            <source>OK</source>
+            <comment>OK</comment>
+            <translation>OK</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C493">
+            <source>Cancel</source>
+            <comment>Cancel</comment>
+            <translation>Mégse</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
         <message id="C178">
             <source>User Name not found !</source>
             <comment>UserNameNotFound</comment>
@@ -2141,6 +2159,14 @@ Mégis leállítja a felügyeletet?</translation>
             <translation>A fájltípus nem támogatott</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
+        <message id="C494">
+            <source>Cannot open Customer Information file for reading the panel version.&#13;
+Please check that %s.cif file exists.</source>
+            <comment>CannotOpenCustomerInformationFileForRead</comment>
+            <translation>A központ verziószámának olvasásához az ügyféladatfájl nem nyitható meg.&#13;
+Ellenőrizze, hogy a(z) %s.cif fájl létezik-e.</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
         <message id="C436">
             <source>Incorrect format of Panel version found.&#13;&#13;Please try connecting the panel with Progal &amp; reading back the data.&#13;
 This will correct the version number information.</source>
@@ -2191,6 +2217,28 @@ Please try connecting the panel with Progal and reading back the data.</source>
             <comment>TheCustomerInformationFileIsIncompleteOr</comment>
             <translation>Az ügyféladatfájl hiányos vagy sérült, ezért a központ verziószáma nem olvasható.&#13;
 Csatlakoztassa a központot a Progal programhoz, és olvassa vissza az adatokat.</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C495">
+            <source>%s is too large to be a panel data file.&#13;
+No texts were imported.</source>
+            <comment>IsTooLargeToBeAPanelDataFileNoTextsWereI</comment>
+            <translation>A(z) %s túl nagy ahhoz, hogy a központ adatfájlja legyen.&#13;
+Egyetlen szöveg sem lett importálva.</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C496">
+            <source>%s is a folder, not a panel data file.</source>
+            <comment>IsAFolderNotAPanelDataFile</comment>
+            <translation>A(z) %s egy mappa, nem a központ adatfájlja.</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C497">
+            <source>%s is empty, so it holds no panel data.&#13;
+No texts were imported.</source>
+            <comment>IsEmptySoItHoldsNoPanelDataNoTextsWereIm</comment>
+            <translation>A(z) %s üres, nincs benne a központ adata.&#13;
+Egyetlen szöveg sem lett importálva.</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
     </context>
@@ -2507,6 +2555,18 @@ account number.</source>
             <translation>Ügyfélkezelő</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
+        <message id="C498">
+            <source>Account No: %s</source>
+            <comment>AccountNo</comment>
+            <translation>Ügyfélszám: %s</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C499">
+            <source>Name: %s</source>
+            <comment>Name</comment>
+            <translation>Név: %s</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
         <message id="C458">
             <source>Edit</source>
             <comment>Edit</comment>
@@ -2716,24 +2776,6 @@ account number.</source>
             <translation>A dátumot ebben a formában adja meg: %1.</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C264">
-            <source>Name: %s</source>
-            <comment>Name</comment>
-            <translation>Név: %s</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="C265">
-            <source>All</source>
-            <comment>All</comment>
-            <translation>teljes</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="C266">
-            <source>Date Range: %s</source>
-            <comment>DateRange2</comment>
-            <translation>Időszak: %s</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
     </context>
     <context>
         <name>thistreportfrm</name>
@@ -2741,6 +2783,24 @@ account number.</source>
             <source>Alarm History Report</source>
             <comment>AlarmHistoryReport</comment>
             <translation>Riasztási előzmények</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C500">
+            <source>Name: %s</source>
+            <comment>Name</comment>
+            <translation>Név: %s</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C501">
+            <source>Date Range: %s</source>
+            <comment>DateRange</comment>
+            <translation>Időszak: %s</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C502">
+            <source>All</source>
+            <comment>All</comment>
+            <translation>teljes</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C268">
@@ -3262,6 +3322,12 @@ account number.</source>
             <translation>Névjegy</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
+        <message id="P297">
+            <source>OK</source>
+            <comment>OKButton.Caption</comment>
+            <translation>OK</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
     </context>
     <context>
         <name>LogOnFrm</name>
@@ -3281,6 +3347,18 @@ account number.</source>
             <source>Password:</source>
             <comment>lbPassword.Caption</comment>
             <translation>Jelszó:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P298">
+            <source>OK</source>
+            <comment>OKBtn.Caption</comment>
+            <translation>OK</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P299">
+            <source>Cancel</source>
+            <comment>CancelBtn.Caption</comment>
+            <translation>Mégse</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
     </context>
@@ -3334,10 +3412,22 @@ account number.</source>
             <translation>Jelentések nyomtatása</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
+        <message id="P300">
+            <source>+</source>
+            <comment>nbInsert.Caption</comment>
+            <translation>+</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
         <message id="P48">
             <source>Add New User</source>
             <comment>nbInsert.Hint</comment>
             <translation>Új operátor felvétele</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P301">
+            <source>-</source>
+            <comment>nbDelete.Caption</comment>
+            <translation>-</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="P49">
@@ -3346,16 +3436,34 @@ account number.</source>
             <translation>Operátor törlése</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
+        <message id="P302">
+            <source>Edit</source>
+            <comment>nbEdit.Caption</comment>
+            <translation>Szerkesztés</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
         <message id="P50">
             <source>Edit User</source>
             <comment>nbEdit.Hint</comment>
             <translation>Operátor szerkesztése</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
+        <message id="P303">
+            <source>Post</source>
+            <comment>nbPost.Caption</comment>
+            <translation>Mentés</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
         <message id="P51">
             <source>Save Changes</source>
             <comment>nbPost.Hint</comment>
             <translation>Változások mentése</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P304">
+            <source>Cancel</source>
+            <comment>nbCancel.Caption</comment>
+            <translation>Mégse</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="P52">

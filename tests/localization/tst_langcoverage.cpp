@@ -168,9 +168,6 @@ void TstLangCoverage::noEnglishLeft()
     // language (shown here it would ask for a log-on).
     loc::ui::translateWindow(window, m_localizer->moduleInUse(), m_localizer->store());
     const QStringList left = englishLeft(window);
-    // Windows that still set some captions as fixed English.
-    QEXPECT_FAIL("LogOnFrm", "the dialog's Cancel button is not yet looked up in the language data", Abort);
-    QEXPECT_FAIL("OperatorsFrm", "the navigator's captions are not yet looked up in the language data", Abort);
     QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral("\n  "))));
 }
 
