@@ -175,19 +175,14 @@ void Supervision::InsertSyntheticEvent(const QString &accountNo, const QString &
     const int at = data.indexOf(QLatin1String("%s"));
     if (at >= 0)
         data.replace(at, 2, accountNo);
-    Table &comms = *m_dm.tbComms;
-    comms.insert();
-    try {
-        comms.field(QStringLiteral("DateTime")).setValue(store::now());
-        comms.field(QStringLiteral("RxNo")).setValue(0);
-        comms.field(QStringLiteral("LineNo")).setValue(0);
-        comms.field(QStringLiteral("Protocol")).setValue(1);
-        comms.field(QStringLiteral("Data")).setValue(data);
-        comms.post();
-    } catch (...) {
-        comms.cancel();
-        throw;
-    }
+    CommsRow row;
+    row.at = store::now();
+    row.rxNo = 0;
+    row.lineNo = 0;
+    row.protocol = 1;
+    row.data = data;
+    // The same road as a received event.
+    m_dm.StoreEvent(row);
     scope.commit();
 }
 

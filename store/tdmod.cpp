@@ -160,12 +160,35 @@ void TDMod::notifyAfterCommit(Table *table, const QString &field, QEvent::Type t
         if (!t.postedNewRow())
             return;
         const int id = t.field(field).asInteger();
+        if (type == NewCommsEventType && m_sink)
+            m_sink->rowLeftWaiting(id);
         // Announced only once the row is committed, and exactly once.
-        m_db.afterCommit([this, id, type]() {
-            if (m_notifyTarget)
-                QCoreApplication::postEvent(m_notifyTarget, new RowEvent(type, id));
-        });
+        m_db.afterCommit([this, id, type]() { announceRow(type, id); });
     };
+}
+
+void TDMod::announceRow(QEvent::Type type, int id)
+{
+    if (m_notifyTarget)
+        QCoreApplication::postEvent(m_notifyTarget, new RowEvent(type, id));
+}
+
+int TDMod::StoreEvent(const CommsRow &row)
+{
+    const StoredRow stored = m_events.insertComms(row);
+    CommsRow kept = row;
+    kept.id = stored.id;
+    const qint64 rowid = stored.rowid;
+    m_db.afterCommit([this, rowid] { tbComms->noteInserted(rowid); });
+    if (m_sink && m_sink->takesInline()) {
+        m_sink->processStored(kept, rowid);
+    } else {
+        if (m_sink)
+            m_sink->rowLeftWaiting(stored.id);
+        const int id = stored.id;
+        m_db.afterCommit([this, id] { announceRow(NewCommsEventType, id); });
+    }
+    return stored.id;
 }
 
 QString TDMod::defaultMasterName()
@@ -279,12 +302,14 @@ int TDMod::AllocateIdBlock(const QString &counter, int count)
             throw EUnableToObtainID();
         throw;
     }
-    QSqlQuery q = m_db.exec(QStringLiteral("SELECT \"%1\" FROM IDs LIMIT 1").arg(counter));
+    // Read and moved on in one statement.
+    Statement q = m_db.run(
+        QStringLiteral("UPDATE IDs SET \"%1\" = \"%1\" + ? RETURNING \"%1\" - ?").arg(counter),
+        {count, count});
     if (!q.next())
         throw EUnableToObtainID();
     const qint64 value = q.value(0).toLongLong();
     q.finish();
-    m_db.exec(QStringLiteral("UPDATE IDs SET \"%1\" = ?").arg(counter), {value + count});
     scope.commit();
     return static_cast<int>(value);
 }
