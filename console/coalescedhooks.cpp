@@ -10,6 +10,7 @@ namespace console {
 CoalescedHooks::CoalescedHooks(store::ConsoleHooks &target, QObject *parent)
     : QObject(parent), m_target(target)
 {
+    setObjectName(QStringLiteral("ConsoleRefresh"));
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &CoalescedHooks::flush);
 }

@@ -14,6 +14,7 @@ namespace console {
 // screen keeps up without costing each event a repaint.
 class CoalescedHooks : public QObject, public store::ConsoleHooks
 {
+    Q_OBJECT
 public:
     static constexpr int kMinIntervalMs = 50;
 
