@@ -236,6 +236,7 @@ void Database::close()
             entry->query = QSqlQuery();
     }
     m_statements.clear();
+    m_prepared = m_runs = 0;
     {
         QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
         if (db.isOpen()) {
@@ -267,6 +268,8 @@ QSqlDatabase Database::connection() const
 
 QSqlQuery Database::exec(const QString &sql, const QVariantList &values)
 {
+    ++m_prepared;
+    ++m_runs;
     QSqlQuery q(connection());
     q.setForwardOnly(true);
     if (!q.prepare(sql))
@@ -280,6 +283,8 @@ QSqlQuery Database::exec(const QString &sql, const QVariantList &values)
 
 QSqlQuery Database::exec(const QString &sql, const QVariantMap &named)
 {
+    ++m_prepared;
+    ++m_runs;
     QSqlQuery q(connection());
     q.setForwardOnly(true);
     if (!q.prepare(sql))
@@ -317,6 +322,7 @@ Statement Database::statement(const QString &sql)
         throwError(e, sql);
     }
     entry->leased = true;
+    entry->runs = &m_runs;
     if (copies.size() < kCopiesPerText)
         copies.push_back(entry);
     return Statement(entry);
@@ -360,8 +366,16 @@ Statement &Statement::bind(int position, const QVariant &value)
     return *this;
 }
 
+Statement &Statement::bind(const QString &placeholder, const QVariant &value)
+{
+    m_entry->query.bindValue(placeholder, value);
+    return *this;
+}
+
 Statement &Statement::exec()
 {
+    if (m_entry->runs)
+        ++*m_entry->runs;
     if (!m_entry->query.exec())
         Database::throwError(m_entry->query.lastError());
     return *this;

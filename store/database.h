@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QSet>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
@@ -31,12 +32,14 @@ public:
     // Binds the values in order, runs the statement; throws on failure.
     Statement &exec(const QVariantList &values);
     Statement &bind(int position, const QVariant &value);
+    Statement &bind(const QString &placeholder, const QVariant &value); // ":Name"
     Statement &exec();
 
     bool next() { return m_entry->query.next(); }
     QVariant value(int column) const { return m_entry->query.value(column); }
     qint64 lastInsertId() const { return m_entry->query.lastInsertId().toLongLong(); }
     int rowsAffected() const { return m_entry->query.numRowsAffected(); }
+    QSqlRecord record() const { return m_entry->query.record(); }
     // Resets the statement now (the lease stays).
     void finish() { m_entry->query.finish(); }
 
@@ -46,6 +49,7 @@ private:
     {
         QSqlQuery query;
         bool leased = false;
+        int *runs = nullptr; // the store's count of statements run
     };
     explicit Statement(std::shared_ptr<Entry> entry) : m_entry(std::move(entry)) {}
     void release();
@@ -87,6 +91,8 @@ public:
     Statement run(const QString &sql, const QVariantList &values = {});
     // Statements prepared since the store opened (for benchmarks and tests).
     int statementsPrepared() const { return m_prepared; }
+    // Statements run since the store opened, prepared afresh or not.
+    int statementsRun() const { return m_runs; }
 
     // Takes the store's write lock unless this scope already holds it. A busy
     // store is tried again after waits of waitMs that keep dispatching events,
@@ -123,6 +129,7 @@ private:
     QHash<QString, const void *> m_rowLocks;
     QHash<QString, std::vector<std::shared_ptr<Statement::Entry>>> m_statements;
     int m_prepared = 0;
+    int m_runs = 0;
 };
 
 // A unit of work: everything written inside it commits together, or not at

@@ -43,7 +43,6 @@ int EventStore::nextId(const char *counter)
         }
         return h;
     }();
-    ++m_runs;
     Statement q = m_db.run(texts.value(counter));
     if (!q.next())
         throw EUnableToObtainID();
@@ -56,7 +55,6 @@ StoredRow EventStore::insertComms(const CommsRow &row)
         "INSERT INTO Comms (ID, DateTime, RxNo, LineNo, Protocol, Data) VALUES (?, ?, ?, ?, ?, ?)");
     StoredRow stored;
     stored.id = nextId("CommsID");
-    ++m_runs;
     Statement q = m_db.run(sql, {stored.id, storedOrNull(row.at), row.rxNo, row.lineNo,
                                  row.protocol, cut(row.data, 30)});
     stored.rowid = q.lastInsertId();
@@ -67,7 +65,6 @@ std::optional<CommsRow> EventStore::comms(int id)
 {
     static const QString sql = QStringLiteral(
         "SELECT ID, DateTime, RxNo, LineNo, Protocol, Data FROM Comms WHERE ID = ?");
-    ++m_runs;
     Statement q = m_db.run(sql, {id});
     if (!q.next())
         return std::nullopt;
@@ -85,7 +82,6 @@ void EventStore::markProcessed(int commsId, int mark)
 {
     static const QString sql =
         QStringLiteral("UPDATE Comms SET Processed = ? WHERE ID = ? AND Processed IS NULL");
-    ++m_runs;
     m_db.run(sql, {mark, commsId});
 }
 
@@ -96,7 +92,6 @@ std::optional<AccountRow> EventStore::account(const QString &accNo)
         "LastSignal, KH1Email, KH1UseEmail, KH2Email, KH2UseEmail, KH3Email, KH3UseEmail, "
         "KH4Email, KH4UseEmail, KH5Email, KH5UseEmail, KH6Email, KH6UseEmail "
         "FROM Accounts WHERE AccountNo = ?");
-    ++m_runs;
     Statement q = m_db.run(sql, {accNo});
     if (!q.next())
         return std::nullopt;
@@ -120,7 +115,6 @@ std::optional<RuleRow> EventStore::rule(const QString &accNo, int code)
     static const QString sql = QStringLiteral(
         "SELECT Description, AlmPriority, AlmAction, ResAction, IDType, AlmEmail, ResEmail "
         "FROM Actions WHERE AccountNo = ? AND EventCode = ? LIMIT 1");
-    ++m_runs;
     Statement q = m_db.run(sql, {accNo, code});
     if (!q.next())
         return std::nullopt;
@@ -137,7 +131,6 @@ std::optional<RuleRow> EventStore::rule(const QString &accNo, int code)
 
 QString EventStore::text(const char *sql, const QString &accNo, int id)
 {
-    ++m_runs;
     Statement q = m_db.run(QString::fromLatin1(sql), {accNo, id});
     return q.next() ? q.value(0).toString() : QString();
 }
@@ -176,7 +169,6 @@ void EventStore::updateAccount(const QString &accNo, AccountChange change, const
         QStringLiteral("UPDATE Accounts SET CloseEX = 1 WHERE AccountNo = ?");
     static const QString signal = QStringLiteral(
         "UPDATE Accounts SET LastSignal = ?, NoSigActioned = 0 WHERE AccountNo = ?");
-    ++m_runs;
     switch (change) {
     case AccountChange::Closed:
         m_db.run(closed, {accNo});
@@ -209,7 +201,6 @@ StoredRow EventStore::insertPending(const PendingRow &r)
         "Action, EventText, EventID, IDText, EventDesc) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     StoredRow stored;
     stored.id = nextId("PendingID");
-    ++m_runs;
     Statement q = m_db.run(sql, {stored.id, storedOrNull(r.at), r.priority, cut(r.accNo, 4),
                                  r.eventType, r.eventCode, cut(r.eventGroup, 50), r.action,
                                  cut(r.eventText, 30), r.eventId, cut(r.idText, 50),
@@ -225,7 +216,6 @@ StoredRow EventStore::insertHistory(const HistoryRow &r)
         "Operator, Comments, EventGroup, TimeActioned) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     StoredRow stored;
     stored.id = nextId("HistoryID");
-    ++m_runs;
     Statement q = m_db.run(sql, {stored.id, storedOrNull(r.at), cut(r.accNo, 4), r.eventCode,
                                  r.eventType, cut(r.eventDesc, 100), r.opAction,
                                  cut(r.operatorName, 30), r.comments, r.eventGroup,
@@ -241,7 +231,6 @@ StoredRow EventStore::insertOutbox(const OutboxRow &r)
         "VALUES (?, ?, ?, ?, ?, ?, ?)");
     StoredRow stored;
     stored.id = nextId("OutboxID");
-    ++m_runs;
     Statement q = m_db.run(sql, {stored.id, storedOrNull(r.at), cut(r.recipients, 200),
                                  cut(r.subject, 100), cut(r.siteDetails, 200),
                                  cut(r.message, 200), r.status});

@@ -127,15 +127,11 @@ public:
     StoredRow insertHistory(const HistoryRow &row);
     StoredRow insertOutbox(const OutboxRow &row);
 
-    // Statements run since the store opened (for benchmarks and tests).
-    int statementsRun() const { return m_runs; }
-
 private:
     int nextId(const char *counter);
     QString text(const char *sql, const QString &accNo, int id);
 
     Database &m_db;
-    int m_runs = 0;
 };
 
 } // namespace store
