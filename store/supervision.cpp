@@ -115,10 +115,11 @@ void Supervision::CheckLateClosing(const QDateTime &at)
     const QTime minute(at.time().hour(), at.time().minute(), 0);
     Query &q = *m_dm.qryOCStatus;
     q.close();
-    // The time literal is made here from the clock, never from input.
+    // The time is bound: a day's text stays the same, prepared once.
     q.setLine(1, QStringLiteral("Where (OCStatus = 0) and (%1CloseExcept = True) and "
-                                "(%1CloseTime = '%2')")
-                     .arg(day, timeToStored(minute)));
+                                "(%1CloseTime = :CloseTime)")
+                     .arg(day));
+    q.setParam(QStringLiteral("CloseTime"), timeToStored(minute));
     q.open();
     const QStringList accounts = accountsOf(q);
     q.close();

@@ -90,7 +90,9 @@ TDMod::TDMod(const QString &programFolder, QObject *parent)
     qryHistory = query("qryHistory",
                        L({"Select * From History ", "Where (AccNo = :ANo)",
                           "Order by DateTime DESC, ID DESC"}),
-                       {{QStringLiteral("ANo"), P::Text}});
+                       {{QStringLiteral("ANo"), P::Text},
+                        {QStringLiteral("FromDateTime"), P::DateTime},
+                        {QStringLiteral("ToDateTime"), P::DateTime}});
     DelHistory = query("DelHistory", L({"DELETE FROM HISTORY", "WHERE ACCNO = :ANo"}),
                        {{QStringLiteral("ANo"), P::Text}});
     UpdAccounts = query("UpdAccounts",
@@ -113,7 +115,8 @@ TDMod::TDMod(const QString &programFolder, QObject *parent)
     qryOCStatus = query("qryOCStatus",
                         L({"Select AccountNo from Accounts",
                            "Where ((OCStatus = 0) and (MonCloseExcept = True)) and (MonCloseTime "
-                           "< '21:01:00')"}));
+                           "< '21:01:00')"}),
+                        {{QStringLiteral("CloseTime"), P::Text}});
     updAllAccounts = query("updAllAccounts", L({"UPDATE ACCOUNTS", "SET EngOnSite = TRUE"}));
     qryOpenTime = query("qryOpenTime",
                         L({"Select MonOpenTime As OpenTime from Accounts",

@@ -22,6 +22,7 @@
 #include <QSqlQuery>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTcpSocket>
 #include <QtTest>
 
 using console::TMainFrm;
@@ -82,6 +83,22 @@ bool near(const QColor &a, const QColor &b, int tolerance = 8)
 
 // A station with two registered accounts, started and (by default) with
 // the master operator logged on; events arrive as the receiver stores them.
+// Runs fn at every paint of the watched widget.
+class PaintWatch : public QObject
+{
+public:
+    explicit PaintWatch(std::function<void()> fn) : m_fn(std::move(fn)) {}
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint)
+            m_fn();
+        return false;
+    }
+
+private:
+    std::function<void()> m_fn;
+};
+
 class Console
 {
 public:
@@ -231,6 +248,7 @@ private slots:
     void cursorBeyondTheFirstBatchIsShown();
     void failedActionLeavesNeitherHistoryNorALostAlarm();
     void historyOpensTheAccountsHistory();
+    void alarmInABurstIsShownBeforeTheBurstEnds();
     void specialOpensTheInstructionsDocument();
     void queueOfEveryPriority();
 };
@@ -918,6 +936,40 @@ void TestPendingView::queueOfEveryPriority()
     QVERIFY(c.w.grab().save(dir + u"/console-customer.png"_s));
     c.w.PgControl->setCurrentIndex(console::AccountPages::Keyholders);
     QVERIFY(c.w.grab().save(dir + u"/console-keyholders.png"_s));
+}
+
+void TestPendingView::alarmInABurstIsShownBeforeTheBurstEnds()
+{
+    // A receiver hands over a long burst without waiting: an alarm at its
+    // head is painted in the operator's grid while the rest is still being
+    // stored.
+    Console c;
+    c.show();
+    const int frames = 2000;
+    QTcpSocket rx;
+    rx.connectToHost(QHostAddress::LocalHost, c.s.port());
+    QVERIFY(rx.waitForConnected(5000));
+    int acks = 0;
+    connect(&rx, &QTcpSocket::readyRead, &rx, [&] { acks += int(rx.readAll().count('\x06')); });
+    QAbstractItemModel *grid = c.w.DBGrid1->model();
+    int storedWhenPainted = -1;
+    PaintWatch watch([&] {
+        if (storedWhenPainted < 0 && grid->rowCount() > 0) {
+            QSqlQuery q = c.dm().database().exec(u"SELECT COUNT(*) FROM Comms"_s);
+            storedWhenPainted = q.next() ? q.value(0).toInt() : -1;
+        }
+    });
+    c.w.DBGrid1->viewport()->installEventFilter(&watch);
+
+    QByteArray burst = "5011 " + frame(u"1234"_s, 'E', 110).toLatin1() + '\x14';
+    for (int i = 1; i < frames; ++i)
+        burst += "5011 " + frame(u"1234"_s, 'E', 602, 0, 0).toLatin1() + '\x14';
+    rx.write(burst);
+    QTRY_COMPARE_WITH_TIMEOUT(acks, frames, 120000);
+    QVERIFY2(storedWhenPainted >= 1 && storedWhenPainted < frames,
+             qPrintable(QString::number(storedWhenPainted)));
+    QCOMPARE(grid->rowCount(), 1);
+    QCOMPARE(c.dm().PriorityCounts[1], 1);
 }
 
 QTEST_MAIN(TestPendingView)
