@@ -74,26 +74,17 @@ QString formatText(const QString &format, std::initializer_list<FormatArg> args)
     return out;
 }
 
-// Runs one of the fixed savepoint statements of the event path.
-void runSql(store::Database &db, const QString &sql)
-{
-    db.run(sql);
-}
+// The savepoints of the event path: one round an event's own work inside
+// the unit of work it shares with others, one round its e-mail.
+enum SavepointStep { RowBegin, RowRelease, RowRollback, MailBegin, MailRelease, MailRollback };
 
-const QString &savepointText(int which)
+void step(store::Database &db, SavepointStep which)
 {
     static const QString texts[] = {
         QStringLiteral("SAVEPOINT EventRow"), QStringLiteral("RELEASE EventRow"),
         QStringLiteral("ROLLBACK TO EventRow"), QStringLiteral("SAVEPOINT EventMail"),
         QStringLiteral("RELEASE EventMail"), QStringLiteral("ROLLBACK TO EventMail")};
-    return texts[which];
-}
-
-enum SavepointStep { RowBegin, RowRelease, RowRollback, MailBegin, MailRelease, MailRollback };
-
-void step(store::Database &db, SavepointStep which)
-{
-    runSql(db, savepointText(which));
+    db.run(texts[which]);
 }
 
 } // namespace
@@ -156,9 +147,8 @@ void EventProcessor::rowLeftWaiting(int commsId)
         m_retryTimer->start(0);
 }
 
-void EventProcessor::processStored(const store::CommsRow &row, qint64 commsRowid)
+void EventProcessor::processStored(const store::CommsRow &row)
 {
-    Q_UNUSED(commsRowid);
     store::Database &db = m_dm.database();
     m_inline = true;
     const auto done = qScopeGuard([this] { m_inline = false; });

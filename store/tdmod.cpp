@@ -184,7 +184,7 @@ int TDMod::StoreEvent(const CommsRow &row)
     const qint64 rowid = stored.rowid;
     m_db.afterCommit([this, rowid] { tbComms->noteInserted(rowid); });
     if (m_sink && m_sink->takesInline()) {
-        m_sink->processStored(kept, rowid);
+        m_sink->processStored(kept);
     } else {
         if (m_sink)
             m_sink->rowLeftWaiting(stored.id);

@@ -30,7 +30,7 @@ public:
     // Processes the Comms row just stored, inside its open unit of work. An
     // engine error propagates and rolls the unit back; any other failure
     // leaves the row stored and waiting.
-    virtual void processStored(const CommsRow &row, qint64 commsRowid) = 0;
+    virtual void processStored(const CommsRow &row) = 0;
     // A row was stored for later processing (announced after the commit).
     virtual void rowLeftWaiting(int commsId) = 0;
 };
