@@ -3,7 +3,7 @@
 #include "localization/texts.h"
 #include "store/errors.h"
 #include "store/gridmodel.h"
-#include "store/messages.h"
+#include "core/messages.h"
 #include "store/query.h"
 
 #include <QComboBox>
@@ -207,7 +207,7 @@ void TfrmAccountSearch::RunSearch()
         m_search.open();
     } catch (const store::EStoreError &e) {
         // The list stays empty until a later search succeeds.
-        store::messages().error(e.message());
+        core::messages().error(e.message());
     }
     if (m_search.isOpen() && !m_search.isEmpty()) {
         m_search.first();

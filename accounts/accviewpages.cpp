@@ -6,8 +6,8 @@
 #include "reports/reportformats.h"
 #include "store/errors.h"
 #include "store/gridmodel.h"
-#include "store/guarded.h"
-#include "store/messages.h"
+#include "core/guarded.h"
+#include "core/messages.h"
 #include "store/recordrules.h"
 #include "store/tdmod.h"
 
@@ -249,7 +249,7 @@ void TAccViewFrm::saveInstructions(const QStringList &lines)
     QString text;
     for (const QString &l : lines)
         text += l + QStringLiteral("\r\n");
-    const bool ok = store::guarded([&]() {
+    const bool ok = core::guarded([&]() {
         if (m_accounts.state() == store::Dataset::State::Browse)
             m_accounts.edit();
         m_accounts.field(QStringLiteral("SpecialNotes")).setValue(text);
@@ -321,7 +321,7 @@ QWidget *TAccViewFrm::buildDetailGrid(QTableView *&grid, store::DatasetGridModel
     grid->setColumnWidth(0, 80);
     layout->addWidget(grid, 1);
     connect(model, &store::DatasetGridModel::editFailed, this,
-            [](const QString &message) { store::messages().error(message); });
+            [](const QString &message) { core::messages().error(message); });
     grid->installEventFilter(this);
     grid->setProperty("detailKind", kind);
     connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -329,7 +329,7 @@ QWidget *TAccViewFrm::buildDetailGrid(QTableView *&grid, store::DatasetGridModel
                 if (!current.isValid() || current.row() >= table.recordCount() ||
                     current.row() == table.recNo())
                     return;
-                if (!store::guarded([&]() { table.moveTo(current.row()); }))
+                if (!core::guarded([&]() { table.moveTo(current.row()); }))
                     followCursor(grid, table);
             });
     connect(&table, &store::Dataset::currentChanged, this,
@@ -364,7 +364,7 @@ void TAccViewFrm::followCursor(QTableView *grid, store::Table &table)
 
 void TAccViewFrm::detailKey(QTableView *grid, store::Table &table, int key)
 {
-    const bool ok = store::guarded([&]() {
+    const bool ok = core::guarded([&]() {
         if (key == Qt::Key_Insert) {
             table.insert(); // a row beyond the panel's capacity is withdrawn at once
             if (table.state() != store::Dataset::State::Insert)
@@ -382,7 +382,7 @@ void TAccViewFrm::detailKey(QTableView *grid, store::Table &table, int key)
             }
             grid->setCurrentIndex(grid->model()->index(grid->model()->rowCount() - 1, 1));
         } else if (key == Qt::Key_Delete) {
-            if (table.isEmpty() || !store::messages().confirm(loc::text("Delete record?")))
+            if (table.isEmpty() || !core::messages().confirm(loc::text("Delete record?")))
                 return;
             table.remove();
         } else if (key == Qt::Key_Escape) {
@@ -410,7 +410,7 @@ QWidget *TAccViewFrm::buildEvents()
             [this, &actions](const QModelIndex &current) {
                 if (!current.isValid() || current.row() == actions.recNo())
                     return;
-                if (!store::guarded([&]() { actions.moveTo(current.row()); }))
+                if (!core::guarded([&]() { actions.moveTo(current.row()); }))
                     followCursor(grdEvents, actions);
             });
     connect(&actions, &store::Dataset::currentChanged, this,
@@ -499,7 +499,7 @@ void TAccViewFrm::actionsRowChanged()
 void TAccViewFrm::btnUpdateEventClick()
 {
     store::Table &actions = *m_dm.tbActions;
-    store::guarded([&]() {
+    core::guarded([&]() {
         actions.edit();
         actions.field(QStringLiteral("AlmPriority")).setValue(eventChoice[0]->checkedId() + 1);
         actions.field(QStringLiteral("AlmAction")).setValue(eventChoice[1]->checkedId());

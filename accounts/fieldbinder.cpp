@@ -1,6 +1,6 @@
 #include "accounts/fieldbinder.h"
 
-#include "store/guarded.h"
+#include "core/guarded.h"
 #include "store/schema.h"
 #include "store/table.h"
 
@@ -27,7 +27,7 @@ void FieldBinder::store(int field, const QVariant &value)
     // The edit starting here must not show the row's old values over what
     // is being typed.
     const QScopedValueRollback<bool> storing(m_storing, true);
-    const bool ok = store::guarded([&]() {
+    const bool ok = core::guarded([&]() {
         if (m_table.state() == store::Dataset::State::Browse)
             m_table.edit();
         m_table.field(field).setValue(value);

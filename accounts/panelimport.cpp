@@ -4,8 +4,8 @@
 #include "localization/texts.h"
 #include "store/database.h"
 #include "store/errors.h"
-#include "store/guarded.h"
-#include "store/messages.h"
+#include "core/guarded.h"
+#include "core/messages.h"
 #include "store/tdmod.h"
 
 #include <QFile>
@@ -173,7 +173,7 @@ bool runPanelImport(store::TDMod &dm, const QString &accountNo, int panelType, i
         if (!optsFrm.GetOptions(options))
             return false;
     }
-    store::Messages &ui = store::messages();
+    core::Messages &ui = core::messages();
     QString path;
     const QString filter = loc::text("Calvane Data File") + QStringLiteral(" (*.cvd *.CVD)");
     if (!ui.openFileName(loc::text("Open"), filter, QStringLiteral("cvd"), path))
@@ -201,7 +201,7 @@ bool runPanelImport(store::TDMod &dm, const QString &accountNo, int panelType, i
     }
 
     bool done = false;
-    store::guarded([&] {
+    core::guarded([&] {
         PanelFileRequest request;
         request.panelType = panelType;
         request.options = options;

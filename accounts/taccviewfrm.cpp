@@ -8,8 +8,8 @@
 #include "reports/thistoryfrm.h"
 #include "store/errors.h"
 #include "store/gridmodel.h"
-#include "store/guarded.h"
-#include "store/messages.h"
+#include "core/guarded.h"
+#include "core/messages.h"
 #include "store/tdmod.h"
 
 #include <QAbstractButton>
@@ -133,7 +133,7 @@ TAccViewFrm::TAccViewFrm(store::TDMod &dm, QWidget *parent)
     btnPrint = toolButton("btnPrint", "Print");
     connect(btnSearch, &QToolButton::clicked, this, [this]() { btnSearchClick(); });
     connect(btnHistory, &QToolButton::clicked, this, [this]() {
-        store::guarded([this]() {
+        core::guarded([this]() {
             reports::ShowAccountHistory(m_dm, m_accounts.field(QStringLiteral("AccountNo")).asString(),
                                         m_accounts.field(QStringLiteral("Name")).asString(), this);
         });
@@ -207,9 +207,9 @@ TAccViewFrm::TAccViewFrm(store::TDMod &dm, QWidget *parent)
     m_accounts.beforePost = [this](store::Table &t) {
         if (t.state() == store::Dataset::State::Insert &&
             t.field(QStringLiteral("AccountNo")).asString().size() != 4) {
-            store::messages().error(loc::text(
+            core::messages().error(loc::text(
                 "The account number must have four characters, each 0 to 9 or A to F."));
-            throw store::EAbort();
+            throw core::EAbort();
         }
         if (m_savedBeforePost)
             m_savedBeforePost(t);
@@ -416,7 +416,7 @@ void TAccViewFrm::updateStatus()
 
 void TAccViewFrm::DBNavigatorClick(NavButton button)
 {
-    store::guarded([this, button]() {
+    core::guarded([this, button]() {
         switch (button) {
         case nbFirst:
             m_accounts.first();
@@ -435,7 +435,7 @@ void TAccViewFrm::DBNavigatorClick(NavButton button)
             m_accounts.insert();
             break;
         case nbDelete:
-            if (store::messages().confirm(loc::text("Delete record?")))
+            if (core::messages().confirm(loc::text("Delete record?")))
                 m_accounts.remove();
             break;
         case nbEdit:
@@ -456,7 +456,7 @@ void TAccViewFrm::DBNavigatorClick(NavButton button)
 
 void TAccViewFrm::btnSearchClick()
 {
-    store::guarded([this]() {
+    core::guarded([this]() {
         TfrmAccountSearch search(*m_dm.qryCusAccount, this);
         QString accountNo;
         if (search.Execute(accountNo) && !accountNo.isEmpty()) {
@@ -481,19 +481,19 @@ bool TAccViewFrm::saveBeforeClosing()
 {
     if (!hasUnsavedChanges())
         return true;
-    switch (store::messages().askToSave(loc::text("Save the changes to this account?"))) {
-    case store::Messages::SaveAnswer::Cancel:
+    switch (core::messages().askToSave(loc::text("Save the changes to this account?"))) {
+    case core::Messages::SaveAnswer::Cancel:
         return false;
-    case store::Messages::SaveAnswer::Discard:
-        return store::guarded([this]() {
+    case core::Messages::SaveAnswer::Discard:
+        return core::guarded([this]() {
             for (store::Table *t : {m_dm.tbZones, m_dm.tbAreas, m_dm.tbUsers, m_dm.tbActions, &m_accounts})
                 t->cancel();
         });
-    case store::Messages::SaveAnswer::Save:
+    case core::Messages::SaveAnswer::Save:
         break;
     }
     // A save that fails keeps the window open, its error shown.
-    return store::guarded([this]() {
+    return core::guarded([this]() {
         for (store::Table *t : {m_dm.tbZones, m_dm.tbAreas, m_dm.tbUsers, m_dm.tbActions, &m_accounts})
             t->post();
     });
@@ -503,13 +503,13 @@ void TAccViewFrm::importPanelData(int what)
 {
     // A row being typed into is saved first: the import rewrites the
     // account's detail rows and would otherwise find it locked.
-    const bool saved = store::guarded([this]() {
+    const bool saved = core::guarded([this]() {
         for (store::Table *t : {m_dm.tbZones, m_dm.tbAreas, m_dm.tbUsers, &m_accounts})
             t->post();
     });
     if (!saved)
         return;
-    store::guarded([this, what]() {
+    core::guarded([this, what]() {
         accounts::runPanelImport(m_dm, m_accounts.field(QStringLiteral("AccountNo")).asString(),
                                  m_accounts.field(QStringLiteral("PanelType")).asInteger(), what,
                                  this);

@@ -1,7 +1,7 @@
 #include "console/messageboxes.h"
 #include "console/tmainfrm.h"
 #include "localization/texts.h"
-#include "store/messages.h"
+#include "core/messages.h"
 #include "store/tdmod.h"
 
 #include <QApplication>
@@ -21,7 +21,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
 
     console::MessageBoxes boxes;
-    store::setMessages(&boxes);
+    core::setMessages(&boxes);
 
     store::TDMod dm;
     dm.PrepareAlias();
@@ -36,6 +36,6 @@ int main(int argc, char *argv[])
         result = QApplication::exec();
         boxes.setParent(nullptr);
     } // the main window goes before the data module
-    store::setMessages(nullptr);
+    core::setMessages(nullptr);
     return result;
 }

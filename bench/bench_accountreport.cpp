@@ -2,7 +2,7 @@
 // 66 handling rules: 1,270 list rows), every section, from the options OK to
 // a finished PDF file. Prints the median of several runs and the page count;
 // not a test.
-#include "accountfixture.h"
+#include "support/accountfixture.h"
 #include "pipeline/eventcatalogue.h"
 #include "reports/accountreport.h"
 #include "store/tdmod.h"

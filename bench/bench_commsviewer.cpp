@@ -6,7 +6,7 @@
 //   bench_commsviewer [frames] [rate]     (defaults 1500 frames at 75 a second)
 #include "console/tmainfrm.h"
 #include "mail/ui/tcommsfrm.h"
-#include "station.h"
+#include "support/stationfixture.h"
 #include "store/database.h"
 #include "store/tdmod.h"
 #include "tools/rxsim/framesource.h"

@@ -3,7 +3,7 @@
 // top row of that queue. Prints its figures; not a test.
 #include "console/pendingview.h"
 #include "console/tmainfrm.h"
-#include "station.h"
+#include "support/stationfixture.h"
 #include "store/schema.h"
 #include "store/tdmod.h"
 

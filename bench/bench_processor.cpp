@@ -7,7 +7,7 @@
 //   build/bench/bench_processor [events] [accounts]
 #include "pipeline/eventcatalogue.h"
 #include "pipeline/eventprocessor.h"
-#include "store/clock.h"
+#include "core/clock.h"
 #include "store/schema.h"
 #include "store/tdmod.h"
 
@@ -47,7 +47,7 @@ int main(int argc, char *argv[])
                                      .arg(QStringLiteral("01001"));
             dm.database().exec(QStringLiteral("INSERT INTO Comms (ID, DateTime, RxNo, LineNo, "
                                               "Protocol, Data) VALUES (?, ?, 1, 1, 1, ?)"),
-                               {i + 1, store::dateTimeToStored(store::now()), data});
+                               {i + 1, store::dateTimeToStored(core::now()), data});
         }
         dm.database().exec(QStringLiteral("UPDATE IDs SET CommsID = ?"), {events + 1});
         scope.commit();
@@ -77,7 +77,7 @@ int main(int argc, char *argv[])
             db.ensureWriteLock();
             for (int k = i; k < std::min(events, i + group); ++k) {
                 store::CommsRow row;
-                row.at = store::now();
+                row.at = core::now();
                 row.rxNo = 1;
                 row.lineNo = 1;
                 row.data = QStringLiteral("18%1%2%3")

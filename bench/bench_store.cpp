@@ -1,7 +1,7 @@
 // Durable posts per second into Comms, each with its number allocated from
 // IDs, committed with a full sync, and its new-comms notification posted.
-#include "store/clock.h"
-#include "store/events.h"
+#include "core/clock.h"
+#include "core/events.h"
 #include "store/tdmod.h"
 
 #include <QCoreApplication>
@@ -16,7 +16,7 @@ class Counter : public QObject
 public:
     bool event(QEvent *e) override
     {
-        if (e->type() == store::NewCommsEventType) {
+        if (e->type() == core::NewCommsEventType) {
             ++count;
             return true;
         }
@@ -44,7 +44,7 @@ int main(int argc, char *argv[])
     t.start();
     for (int i = 0; i < rows; ++i) {
         dm.tbComms->insert();
-        dm.tbComms->field(QStringLiteral("DateTime")).setValue(store::now());
+        dm.tbComms->field(QStringLiteral("DateTime")).setValue(core::now());
         dm.tbComms->field(QStringLiteral("RxNo")).setValue(1);
         dm.tbComms->field(QStringLiteral("LineNo")).setValue(1);
         dm.tbComms->field(QStringLiteral("Protocol")).setValue(1);

@@ -1,7 +1,7 @@
 // Times the supervision checks over 100,000 accounts and the making of a
 // model-7 account (1,270 rows). Prints its figures; not a test.
 #include "pipeline/eventcatalogue.h"
-#include "store/clock.h"
+#include "core/clock.h"
 #include "store/database.h"
 #include "store/supervision.h"
 #include "store/tdmod.h"
@@ -17,6 +17,7 @@
 #include <vector>
 
 using namespace store;
+using namespace core;
 
 namespace {
 

@@ -1,13 +1,13 @@
 #include "console/coalescedhooks.h"
 
-#include "store/guarded.h"
+#include "core/guarded.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace console {
 
-CoalescedHooks::CoalescedHooks(store::ConsoleHooks &target, QObject *parent)
+CoalescedHooks::CoalescedHooks(core::ConsoleHooks &target, QObject *parent)
     : QObject(parent), m_target(target)
 {
     setObjectName(QStringLiteral("ConsoleRefresh"));
@@ -46,11 +46,11 @@ void CoalescedHooks::flush()
     m_timer.stop();
     m_last.start();
     if (std::exchange(m_counts, false))
-        store::guarded([this] { m_target.RefreshStatusAndCounts(); });
+        core::guarded([this] { m_target.RefreshStatusAndCounts(); });
     if (std::exchange(m_controls, false))
-        store::guarded([this] { m_target.UpdateQueueControls(); });
+        core::guarded([this] { m_target.UpdateQueueControls(); });
     if (std::exchange(m_restore, false))
-        store::guarded([this] { m_target.RestoreFromMinimised(); });
+        core::guarded([this] { m_target.RestoreFromMinimised(); });
 }
 
 } // namespace console

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/consolehooks.h"
+#include "core/consolehooks.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -12,13 +12,13 @@ namespace console {
 // flood of events asks for a refresh per event; the window follows once the
 // event loop gets its turn, and at most about 20 times a second, so the
 // screen keeps up without costing each event a repaint.
-class CoalescedHooks : public QObject, public store::ConsoleHooks
+class CoalescedHooks : public QObject, public core::ConsoleHooks
 {
     Q_OBJECT
 public:
     static constexpr int kMinIntervalMs = 50;
 
-    CoalescedHooks(store::ConsoleHooks &target, QObject *parent = nullptr);
+    CoalescedHooks(core::ConsoleHooks &target, QObject *parent = nullptr);
 
     void RefreshStatusAndCounts() override;
     void UpdateQueueControls() override;
@@ -30,7 +30,7 @@ public:
 private:
     void schedule();
 
-    store::ConsoleHooks &m_target;
+    core::ConsoleHooks &m_target;
     QTimer m_timer;
     QElapsedTimer m_last;
     bool m_counts = false;

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "store/guarded.h"
+#include "core/guarded.h"
 
 namespace console {
 
 // The console's handlers use the program's one handler boundary.
-using store::guarded;
+using core::guarded;
 
 } // namespace console

@@ -1,7 +1,7 @@
 #include "console/logon.h"
 
 #include "localization/texts.h"
-#include "store/messages.h"
+#include "core/messages.h"
 #include "store/table.h"
 
 #include <QComboBox>
@@ -124,9 +124,9 @@ OperatorCheck checkOperator(store::Table &operators, const QString &name, const 
 void reportRefusal(OperatorCheck check)
 {
     if (check == OperatorCheck::NameNotFound)
-        store::messages().error(loc::text("User Name not found !"));
+        core::messages().error(loc::text("User Name not found !"));
     else if (check == OperatorCheck::WrongPassword)
-        store::messages().error(loc::text("Incorrect Passcode ! - Please enter correct Password"));
+        core::messages().error(loc::text("Incorrect Passcode ! - Please enter correct Password"));
 }
 
 } // namespace console

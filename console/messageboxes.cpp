@@ -33,7 +33,7 @@ bool MessageBoxes::confirm(const QString &text)
            QMessageBox::Yes;
 }
 
-store::Messages::SaveAnswer MessageBoxes::askToSave(const QString &text)
+core::Messages::SaveAnswer MessageBoxes::askToSave(const QString &text)
 {
     switch (QMessageBox::question(m_parent, title(), text,
                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {

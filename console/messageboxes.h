@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/messages.h"
+#include "core/messages.h"
 
 #include <QString>
 
@@ -9,7 +9,7 @@ class QWidget;
 namespace console {
 
 // Puts the program's messages in front of the operator as modal boxes.
-class MessageBoxes : public store::Messages
+class MessageBoxes : public core::Messages
 {
 public:
     explicit MessageBoxes(QWidget *parent = nullptr) : m_parent(parent) {}

@@ -9,7 +9,7 @@
 #include "console/statusbar.h"
 #include "localization/texts.h"
 #include "store/errors.h"
-#include "store/messages.h"
+#include "core/messages.h"
 #include "store/tdmod.h"
 
 #include <QComboBox>
@@ -80,7 +80,7 @@ void TMainFrm::LogOn()
     // The password every new store starts with is no secret: asked at every
     // log-on with it until the operator has chosen another.
     if (password == store::TDMod::defaultMasterPassword() &&
-        store::messages().confirm(
+        core::messages().confirm(
             loc::text("You logged on with the default password, which anyone may know. "
                       "Please choose a new password now.\r\n\r\nChange it now?")))
         ChangePasscode(false);
@@ -108,7 +108,7 @@ void TMainFrm::ChangePasscode(bool askOld)
             return;
         // Against the password this operator logged on with, not the table's.
         if (entered != op.password) {
-            store::messages().error(loc::text("OLD passcode is not valid !"));
+            core::messages().error(loc::text("OLD passcode is not valid !"));
             return;
         }
     }
@@ -124,14 +124,14 @@ void TMainFrm::ChangePasscode(bool askOld)
     if (!frm->Execute(name, entered))
         return;
     if (entered != newCode) {
-        store::messages().error(
+        core::messages().error(
             loc::text("NEW Code and Confirmation code are not the same - Please try again"));
         return;
     }
 
     store::Table &operators = *m_dm.tbOperators;
     if (!operators.findKey(frm->UserList()->currentText())) {
-        store::messages().error(
+        core::messages().error(
             op.name + loc::text(" - an Error has occured, Your Passcode has NOT been Accepted !"));
         return;
     }
@@ -145,7 +145,7 @@ void TMainFrm::ChangePasscode(bool askOld)
         throw;
     }
     op.password = newCode.left(16);
-    store::messages().information(op.name + loc::text(" - Your NEW Passcode has been Accepted !"));
+    core::messages().information(op.name + loc::text(" - Your NEW Passcode has been Accepted !"));
 }
 
 void TMainFrm::EditOperators()
@@ -200,7 +200,7 @@ bool TMainFrm::FormCloseQuery()
     // Without the operators no password can be checked; the station must
     // still be able to shut down in order, its settings written.
     if (unreadable &&
-        store::messages().confirm(loc::text("The operators cannot be read, so no exit password "
+        core::messages().confirm(loc::text("The operators cannot be read, so no exit password "
                                             "can be checked.\r\n\r\nShut the monitor down "
                                             "anyway?"))) {
         canClose = true;

@@ -3,7 +3,7 @@
 #include "console/guarded.h"
 #include "console/tablemodel.h"
 #include "localization/texts.h"
-#include "store/messages.h"
+#include "core/messages.h"
 #include "store/table.h"
 
 #include <QCheckBox>
@@ -235,7 +235,7 @@ void TOperatorsFrm::DBNavigatorClick(NavButton button)
             m_table.insert();
             break;
         case nbDelete:
-            if (store::messages().confirm(loc::text("Delete record?")))
+            if (core::messages().confirm(loc::text("Delete record?")))
                 m_table.remove(); // the Operators delete rule may refuse
             break;
         case nbEdit:

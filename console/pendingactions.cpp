@@ -9,9 +9,9 @@
 #include "pipeline/eventcatalogue.h"
 #include "pipeline/eventprocessor.h"
 #include "reports/thistoryfrm.h"
-#include "store/clock.h"
+#include "core/clock.h"
 #include "store/errors.h"
-#include "store/messages.h"
+#include "core/messages.h"
 #include "store/tdmod.h"
 
 #include <QLabel>
@@ -142,7 +142,7 @@ void TMainFrm::btnActionClick()
     btnSilenceClick();
     const QString comments = commentsOf(moComments);
     if (comments.trimmed().isEmpty()) {
-        store::messages().error(loc::text("You have not entered any comments!"));
+        core::messages().error(loc::text("You have not entered any comments!"));
         focusComments();
         return;
     }
@@ -156,7 +156,7 @@ void TMainFrm::btnCancelClick()
     btnSilenceClick();
     QString comments = commentsOf(moComments);
     if (comments.trimmed().isEmpty()) {
-        if (!store::messages().confirm(
+        if (!core::messages().confirm(
                 loc::text("Are you sure you want to log this alarm without any comments"))) {
             focusComments();
             return;
@@ -192,7 +192,7 @@ void TMainFrm::fileCurrentEvent(int opAction, const QString &comments)
         {"OpAction", opAction},
         {"Operator", m_dm.currentOperator.name},
         {"Comments", comments},
-        {"TimeActioned", store::now()},
+        {"TimeActioned", core::now()},
     }};
     try {
         // Filed and removed together, or neither: a failure loses no alarm

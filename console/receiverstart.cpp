@@ -1,7 +1,7 @@
 #include "console/receiverstart.h"
 
 #include "localization/texts.h"
-#include "store/messages.h"
+#include "core/messages.h"
 
 #include <QDir>
 #include <QFile>
@@ -81,10 +81,10 @@ ReceiverStart::Outcome ReceiverStart::run(const QString &programFolder)
     } else if (file.dir().exists()) {
         if (QProcess::startDetached(kReceiverName, {}))
             return Outcome::StartedFromPath;
-        store::messages().warning(loc::text("Rovask Alarm Receiver not found !"));
+        core::messages().warning(loc::text("Rovask Alarm Receiver not found !"));
         return Outcome::NotFound;
     }
-    store::messages().warning(loc::text("Rovask execution failed !"));
+    core::messages().warning(loc::text("Rovask execution failed !"));
     return Outcome::ExecutionFailed;
 }
 

@@ -1,7 +1,7 @@
 #include "console/settings.h"
 
 #include "localization/texts.h"
-#include "store/messages.h"
+#include "core/messages.h"
 
 #include <QDir>
 #include <QFile>
@@ -71,7 +71,7 @@ void Settings::Read_Registry(const QString &path)
 bool Settings::Write_Registry(const QString &path) const
 {
     if (!prepareOwnerOnlyFile(path)) {
-        store::messages().error(loc::text("Unable to save the settings to ") + path);
+        core::messages().error(loc::text("Unable to save the settings to ") + path);
         return false;
     }
     QSettings ini(path, QSettings::IniFormat);
@@ -84,7 +84,7 @@ bool Settings::Write_Registry(const QString &path) const
     // The file may have been replaced by the write; keep it owner-only.
     QFile::setPermissions(path, kOwnerOnly);
     if (ini.status() != QSettings::NoError) {
-        store::messages().error(loc::text("Unable to save the settings to ") + path);
+        core::messages().error(loc::text("Unable to save the settings to ") + path);
         return false;
     }
     return true;

@@ -19,9 +19,9 @@
 #include "pipeline/eventcatalogue.h"
 #include "pipeline/eventprocessor.h"
 #include "reports/reportformats.h"
-#include "store/clock.h"
+#include "core/clock.h"
 #include "store/recordrules.h"
-#include "store/events.h"
+#include "core/events.h"
 #include "store/tdmod.h"
 
 #include <QApplication>
@@ -362,7 +362,7 @@ void TMainFrm::applyDateFormats(const DateFormats &formats)
     m_pendingGrid->model()->setDateFormat(formats.eventFormat);
     m_pages->setDateFormat(formats.eventFormat);
     reports::setReportFormats({formats.shortDate, formats.eventFormat});
-    store::setShortDateFormat(formats.shortDate);
+    core::setShortDateFormat(formats.shortDate);
 }
 
 TLogOnFrm *TMainFrm::logOnDialog() const
@@ -404,16 +404,16 @@ mail::CommSettings TMainFrm::commSettings() const
 
 void TMainFrm::customEvent(QEvent *event)
 {
-    const int id = event->type() == store::NewCommsEventType ||
-                           event->type() == store::NewMailEventType ||
-                           event->type() == store::LogOnRequestEventType
-                       ? static_cast<store::RowEvent *>(event)->id()
+    const int id = event->type() == core::NewCommsEventType ||
+                           event->type() == core::NewMailEventType ||
+                           event->type() == core::LogOnRequestEventType
+                       ? static_cast<core::RowEvent *>(event)->id()
                        : 0;
-    if (event->type() == store::NewCommsEventType)
+    if (event->type() == core::NewCommsEventType)
         guarded([this, id]() { OnWM_NewCommsData(id); });
-    else if (event->type() == store::LogOnRequestEventType)
+    else if (event->type() == core::LogOnRequestEventType)
         guarded([this]() { SXLogInMessage(); });
-    else if (event->type() == store::NewMailEventType)
+    else if (event->type() == core::NewMailEventType)
         guarded([this, id]() { OnWM_NewEmailMsg(id); });
     else
         QMainWindow::customEvent(event);
@@ -422,7 +422,7 @@ void TMainFrm::customEvent(QEvent *event)
 void TMainFrm::FormActivate()
 {
     if (!m_loggedOn && !logOnDialogExists())
-        QCoreApplication::postEvent(this, new store::RowEvent(store::LogOnRequestEventType, 0));
+        QCoreApplication::postEvent(this, new core::RowEvent(core::LogOnRequestEventType, 0));
 }
 
 void TMainFrm::SXLogInMessage()

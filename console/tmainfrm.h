@@ -3,7 +3,7 @@
 #include "console/dateformats.h"
 #include "console/settings.h"
 #include "pipeline/receiverlink.h"
-#include "store/consolehooks.h"
+#include "core/consolehooks.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -58,7 +58,7 @@ struct MainFrmOptions
 // started); closing it, once an operator's password allowed it, is the
 // shut-down. It hosts the pending alarm view, the operator menu and the
 // status bar, and takes the posted new-comms, log-on and new-mail events.
-class TMainFrm : public QMainWindow, public store::ConsoleHooks, public pipeline::LinkConsole
+class TMainFrm : public QMainWindow, public core::ConsoleHooks, public pipeline::LinkConsole
 {
     Q_OBJECT
 public:

@@ -1,10 +1,10 @@
 #include "mail/maildelivery.h"
 
 #include "localization/texts.h"
-#include "store/clock.h"
+#include "core/clock.h"
 #include "store/errors.h"
-#include "store/guarded.h"
-#include "store/messages.h"
+#include "core/guarded.h"
+#include "core/messages.h"
 #include "store/tdmod.h"
 
 #include <QMetaObject>
@@ -59,7 +59,7 @@ void MailDelivery::OnWM_NewEmailMsg(int outboxId, const CommSettings &settings)
             return;
         m_settingsBoxOpen = true;
         const auto closed = qScopeGuard([this] { m_settingsBoxOpen = false; });
-        store::messages().error(withText(
+        core::messages().error(withText(
             loc::text("Emails cannot be sent as the following is not configured:\r\n\r\n%s"),
             QStringLiteral("%s"), missing));
         return;
@@ -76,7 +76,7 @@ void MailDelivery::OnWM_NewEmailMsg(int outboxId, const CommSettings &settings)
     const auto self = m_waiting.insert(m_waiting.end(), std::move(placeholder));
     QMetaObject::invokeMethod(
         this,
-        [this, self, settings]() { store::guarded([&]() { compose(self, settings); }); },
+        [this, self, settings]() { core::guarded([&]() { compose(self, settings); }); },
         Qt::QueuedConnection);
 }
 
@@ -121,7 +121,7 @@ void MailDelivery::compose(std::list<Delivery>::iterator self, const CommSetting
     d.job.password = settings.EmailPassword;
     d.problem = messageProblem(d.job.message);
     if (d.problem.isEmpty())
-        d.job.mime = toMime(d.job.message, store::now(), newMessageId(settings.EmailSender));
+        d.job.mime = toMime(d.job.message, core::now(), newMessageId(settings.EmailSender));
     d.ready = true;
     kept = true;
 }
@@ -163,14 +163,14 @@ void MailDelivery::finished(int outboxId, int port, const SmtpResult &result)
         recordStatus(outboxId, status);
     } catch (const std::exception &e) {
         const auto *se = dynamic_cast<const store::EStoreError *>(&e);
-        store::messages().error(se ? se->message() : QString::fromLocal8Bit(e.what()));
+        core::messages().error(se ? se->message() : QString::fromLocal8Bit(e.what()));
     }
     emit statusRecorded(outboxId, status, result.error);
     // The next e-mail goes out while the box below waits for the operator.
     startNext();
     if (!result.ok && m_connectErrorGuard == 0) {
         ++m_connectErrorGuard;
-        store::messages().error(
+        core::messages().error(
             result.noEncryption
                 ? result.error
                 : withText(loc::text("Enable to connect to SMTP Server - Please check that your "

@@ -3,11 +3,11 @@
 #include "localization/texts.h"
 #include "pipeline/eventcatalogue.h"
 #include "pipeline/sound.h"
-#include "store/clock.h"
+#include "core/clock.h"
 #include "store/database.h"
 #include "store/errors.h"
-#include "store/events.h"
-#include "store/messages.h"
+#include "core/events.h"
+#include "core/messages.h"
 #include "store/tdmod.h"
 
 #include <QPointer>
@@ -168,7 +168,7 @@ void EventProcessor::processStored(const store::CommsRow &row)
         const auto *decode = dynamic_cast<const DecodeFailure *>(&e);
         const auto *storeError = dynamic_cast<const store::EStoreError *>(&e);
         QString failure = storeError ? storeError->message() : QString::fromLocal8Bit(e.what());
-        if (dynamic_cast<const store::EAbort *>(&e))
+        if (dynamic_cast<const core::EAbort *>(&e))
             failure.clear();
         step(db, RowRollback);
         if (decode)
@@ -214,7 +214,7 @@ void EventProcessor::showInlineFailure()
             return;
         m_failureShowing = true;
         QPointer<EventProcessor> self(this);
-        store::messages().error(std::exchange(m_inlineFailure, QString()));
+        core::messages().error(std::exchange(m_inlineFailure, QString()));
         if (self)
             m_failureShowing = false;
     });
@@ -258,7 +258,7 @@ int EventProcessor::ProcessBacklog()
         if (q.next() && !q.value(0).isNull())
             m_upTo = qMax(m_upTo, q.value(0).toInt());
     } catch (const store::EStoreError &e) {
-        store::messages().error(e.message());
+        core::messages().error(e.message());
         return 0;
     }
     const int before = m_handled;
@@ -296,7 +296,7 @@ void EventProcessor::run()
             return;
         // Shown once the failed event is finished, so that events arriving
         // while the box is open are processed meanwhile.
-        store::messages().error(failure);
+        core::messages().error(failure);
     }
 }
 
@@ -435,7 +435,7 @@ EventProcessor::Outcome EventProcessor::processOne(int commsId, QString *failure
         return e.isDiskFull() ? Outcome::DiskFull : Outcome::Waiting;
     } catch (const store::EStoreError &e) {
         *failure = e.message();
-    } catch (const store::EAbort &) {
+    } catch (const core::EAbort &) {
         // Abandoned by a hook that has shown its own message.
         failure->clear();
     } catch (const std::exception &e) {
@@ -567,7 +567,7 @@ void EventProcessor::applyEvent(const store::CommsRow &row, Effects &effects)
     const int actionValue = alarmSide ? rule.almAction : rule.resAction;
     const QString description =
         code == 999 ? formatText(loc::text("No Communication from account %s since %s"),
-                                 {account, store::dateTimeText(
+                                 {account, core::dateTimeText(
                                                store::dateTimeFromStored(acc->lastSignal))})
                     : BuildEventDescription(code, eventType, number, areaText, idText);
 
@@ -603,7 +603,7 @@ void EventProcessor::applyEvent(const store::CommsRow &row, Effects &effects)
         h.opAction = 0;
         h.operatorName = loc::text("System");
         h.comments = loc::text("Automatically Logged");
-        h.timeActioned = store::now();
+        h.timeActioned = core::now();
         effects.historyRow = events.insertHistory(h).rowid;
         break;
     }
@@ -633,7 +633,7 @@ void EventProcessor::applyEvent(const store::CommsRow &row, Effects &effects)
 
     effects.account = account;
     store::OutboxRow o;
-    o.at = store::now();
+    o.at = core::now();
     o.recipients = recipients;
     o.subject = formatText(loc::text("Acc No %s - %s"), {acc->accountNo, acc->name});
     o.siteDetails = site.join(QLatin1Char(';'));
@@ -704,7 +704,7 @@ QString EventProcessor::afterCommit(const Effects &effects)
         m_dm.tbHistory->noteInserted(effects.historyRow);
     if (effects.outboxRow >= 0) {
         m_dm.tbOutbox->noteInserted(effects.outboxRow);
-        m_dm.announceRow(store::NewMailEventType, effects.outboxId);
+        m_dm.announceRow(core::NewMailEventType, effects.outboxId);
     }
     if (effects.mailQueued)
         m_mailReported = false;

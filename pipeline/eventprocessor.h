@@ -47,7 +47,7 @@ public:
 
     // The new-comms message for Comms row commsId. Processes that row and any
     // earlier one still waiting, in ID order; a row already processed is left
-    // alone. Failures are shown through store::messages().
+    // alone. Failures are shown through core::messages().
     void OnWM_NewCommsData(int commsId);
 
     // The event path: a row stored by the receiver link or by supervision is

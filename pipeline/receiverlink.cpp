@@ -1,9 +1,9 @@
 #include "pipeline/receiverlink.h"
 
 #include "localization/texts.h"
-#include "store/clock.h"
+#include "core/clock.h"
 #include "store/errors.h"
-#include "store/messages.h"
+#include "core/messages.h"
 #include "store/tdmod.h"
 
 #include <QDir>
@@ -102,7 +102,7 @@ bool ReceiverLink::open(const QString &port)
     bool ok = false;
     const uint number = port.trimmed().toUInt(&ok, 10);
     if (!ok || number > 65535) {
-        store::messages().error(loc::text("'%1' is not a valid port number").arg(port));
+        core::messages().error(loc::text("'%1' is not a valid port number").arg(port));
         return false;
     }
     if (m_server->isListening() && number != 0 && m_server->serverPort() == number) {
@@ -111,7 +111,7 @@ bool ReceiverLink::open(const QString &port)
     }
     auto *server = new QTcpServer(this);
     if (!server->listen(QHostAddress::Any, static_cast<quint16>(number))) {
-        store::messages().error(
+        core::messages().error(
             loc::text("Cannot listen on port %1: %2").arg(port, server->errorString()));
         delete server;
         return false;
@@ -233,7 +233,7 @@ void ReceiverLink::cutFrames(QTcpSocket *socket, Connection &connection, const Q
                 connection.buffer.clear();
                 connection.buffer.squeeze();
                 connection.discarding = true;
-                logLine(store::now(),
+                logLine(core::now(),
                         loc::text("(more than %1 bytes without DC4 dropped up to the next DC4)")
                             .arg(kMaxBufferedBytes));
             } else {
@@ -379,7 +379,7 @@ void ReceiverLink::storeGroup()
             const std::optional<EventFrame> event = storableEvent(queued);
             if (!event)
                 break;
-            const QDateTime at = store::now();
+            const QDateTime at = core::now();
             if (!queued.logged) {
                 logLine(at, QString::fromLatin1(queued.frame));
                 queued.logged = true;
@@ -400,7 +400,7 @@ void ReceiverLink::storeGroup()
         }
         scope.commit();
         committed = true;
-    } catch (const store::EAbort &) {
+    } catch (const core::EAbort &) {
         // Abandoned quietly by a hook: no message, and no ACK.
     } catch (const store::EStoreError &e) {
         error = e.message();
@@ -430,7 +430,7 @@ void ReceiverLink::storeGroup()
         const QueuedFrame queued = m_queue.front();
         m_queue.pop_front();
         if (!queued.logged)
-            logLine(store::now(), QString::fromLatin1(queued.frame));
+            logLine(core::now(), QString::fromLatin1(queued.frame));
         taken.push_back(queued);
     }
     // No ACK: the receiver repeats the frame. It matches ACKs to frames in
@@ -489,7 +489,7 @@ void ReceiverLink::handleFrame(const QueuedFrame &queued)
     try {
         const QString frame = QString::fromLatin1(queued.frame.left(kMaxFrameLength));
         if (!queued.logged)
-            logLine(store::now(), frame);
+            logLine(core::now(), frame);
         if (queued.heldBack || m_dm.AppClosing())
             return;
 
@@ -541,7 +541,7 @@ void ReceiverLink::dropRepeatsOf(const QueuedFrame &stored)
         if (it->heldBack || it->frame != stored.frame ||
             it->arrivedMs - stored.arrivedMs < kRepeatAfterMs)
             break;
-        logLine(store::now(), QString::fromLatin1(it->frame));
+        logLine(core::now(), QString::fromLatin1(it->frame));
         it = m_queue.erase(it);
     }
 }
@@ -613,7 +613,7 @@ void ReceiverLink::logLine(const QDateTime &at, const QString &text)
         return;
     QString error;
     const QString fileName = logFileName();
-    if (AppendLogLine(fileName, store::dateTimeText(at) + u" -- "_s + text, &error)) {
+    if (AppendLogLine(fileName, core::dateTimeText(at) + u" -- "_s + text, &error)) {
         m_logFailing = false;
         return;
     }
@@ -668,7 +668,7 @@ void ReceiverLink::TickTmrTimer()
 void ReceiverLink::showOfflineWarning()
 {
     QPointer<ReceiverLink> self(this);
-    store::messages().warning(loc::text("Rovask Alarm Receiver is Offline !"));
+    core::messages().warning(loc::text("Rovask Alarm Receiver is Offline !"));
     if (self)
         m_offlineWarningShown = false;
 }
@@ -716,7 +716,7 @@ void ReceiverLink::showReports()
     if (!m_pendingError.isEmpty() && !m_errorBoxOpen) {
         const QString text = std::exchange(m_pendingError, QString());
         m_errorBoxOpen = true;
-        store::messages().error(text);
+        core::messages().error(text);
         if (!self)
             return;
         m_errorBoxOpen = false;

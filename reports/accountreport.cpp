@@ -3,8 +3,8 @@
 #include "localization/texts.h"
 #include "reports/reportpreview.h"
 #include "reports/treportoptions.h"
-#include "store/clock.h"
-#include "store/guarded.h"
+#include "core/clock.h"
+#include "core/guarded.h"
 #include "store/query.h"
 #include "store/recordrules.h"
 #include "store/schema.h"
@@ -62,7 +62,7 @@ void printAccountReport(store::TDMod &dm, const QString &accountNo, QWidget *par
     quint8 options = AllSections;
     if (!dialog.GetOptions(options))
         return;
-    store::guarded([&]() {
+    core::guarded([&]() {
         TfrmAccountRep report(dm, accountNo);
         report.setOptions(options);
         report.preview(parent);
@@ -218,7 +218,7 @@ void TfrmAccountRep::build()
 {
     const quint8 sections = m_options;
     m_report = BandReport(loc::text("Account Information"), QPageLayout::Portrait, kMargin);
-    m_report.onStart = [this]() { m_printedAt = store::dateTimeText(store::now()); };
+    m_report.onStart = [this]() { m_printedAt = core::dateTimeText(core::now()); };
 
     const double width = m_report.printableWidth();
     const TextStyle pageStyle{9.0, true, Qt::black};
@@ -307,7 +307,7 @@ void TfrmAccountRep::addCustomerDetails()
         return PanelTypeText(field("PanelType").asInteger());
     });
     right(1, "Last Signal:", [this](const PrintContext &) {
-        return store::dateTimeText(field("LastSignal").asDateTime());
+        return core::dateTimeText(field("LastSignal").asDateTime());
     });
     right(3, "Password:", value("Password"));
     right(4, "Police No:", value("PoliceNo"));
@@ -380,7 +380,7 @@ void TfrmAccountRep::addKeyHolders()
                   34.2 - 1.5 - kGap)
         .addText(34.2, noComms + kLine,
                  [this](const PrintContext &) {
-                     return store::dateTimeText(field("LastSignal").asDateTime());
+                     return core::dateTimeText(field("LastSignal").asDateTime());
                  },
                  kValue, Qt::AlignLeft, 95.9 - 34.2 - kGap)
         .addLabel(95.9, noComms + kLine, loc::text("Generate Exception after: "), kValue,

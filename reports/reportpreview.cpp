@@ -3,7 +3,7 @@
 #include "localization/texts.h"
 #include "reports/bandreport.h"
 #include "reports/handlers.h"
-#include "store/messages.h"
+#include "core/messages.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -122,7 +122,7 @@ bool saveReportAsPdf(const BandReport &report, QWidget *parent)
         path += QStringLiteral(".pdf");
     QString reason;
     if (!report.exportPdf(path, &reason)) {
-        store::messages().error(
+        core::messages().error(
             fillPlaces(loc::text("The report could not be saved. %s"), {reason}));
         return false;
     }

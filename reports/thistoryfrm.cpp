@@ -3,12 +3,12 @@
 #include "localization/texts.h"
 #include "pipeline/eventcatalogue.h"
 #include "reports/handlers.h"
-#include "store/guarded.h"
-#include "store/messages.h"
+#include "core/guarded.h"
+#include "core/messages.h"
 #include "reports/historymodel.h"
 #include "reports/reportformats.h"
 #include "reports/thistreportfrm.h"
-#include "store/clock.h"
+#include "core/clock.h"
 #include "store/schema.h"
 #include "store/tdmod.h"
 
@@ -144,7 +144,7 @@ THistoryFrm::THistoryFrm(store::TDMod &dm, QWidget *parent) : QDialog(parent), m
     dpStart->setObjectName(QStringLiteral("dpStart"));
     dpEnd = new DateField(gbDateRange);
     dpEnd->setObjectName(QStringLiteral("dpEnd"));
-    const QDate today = store::now().date();
+    const QDate today = core::now().date();
     for (DateField *picker : {dpStart, dpEnd}) {
         // Shows and reads the program's short date, as typed.
         picker->setDisplayFormat(reportFormats().shortDate);
@@ -274,7 +274,7 @@ void THistoryFrm::runHistory(const QString &clause, const QDateTime &start, cons
 
 void THistoryFrm::cbFilterEventsClick()
 {
-    store::guarded([this]() {
+    core::guarded([this]() {
         store::Query *history = m_dm.qryHistory;
         if (!cbFilterEvents->isChecked()) {
             history->setFiltered(false);
@@ -295,11 +295,11 @@ void THistoryFrm::cbUseDateClick()
     if (cbUseDate->isChecked() && (!dpStart->hasAcceptableInput() || !dpEnd->hasAcceptableInput())) {
         // Never a range the operator did not type.
         cbUseDate->setChecked(false);
-        store::messages().error(loc::text("Please type the dates in the form %1.")
+        core::messages().error(loc::text("Please type the dates in the form %1.")
                                     .arg(reportFormats().shortDate));
         return;
     }
-    store::guarded([this]() {
+    core::guarded([this]() {
         if (cbUseDate->isChecked()) {
             const QDateTime start(dpStart->date(), QTime(0, 0, 0));
             const QDateTime end(dpEnd->date(), QTime(23, 59, 59));
@@ -312,7 +312,7 @@ void THistoryFrm::cbUseDateClick()
 
 void THistoryFrm::btnPrintClick()
 {
-    store::guarded([this]() {
+    core::guarded([this]() {
         THistReportFrm report(*m_dm.qryHistory);
         report.lbAccName = fillPlaces(loc::text("Name: %s"), {m_accountName});
         const QString &dateFormat = reportFormats().shortDate;

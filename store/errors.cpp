@@ -4,11 +4,6 @@
 
 namespace store {
 
-EStoreError::EStoreError(const QString &message)
-    : std::runtime_error(message.toStdString()), m_message(message)
-{
-}
-
 EEngineError::EEngineError(const QString &message, int engineCode)
     : EStoreError(message), m_engineCode(engineCode)
 {

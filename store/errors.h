@@ -1,23 +1,18 @@
 #pragma once
 
+#include "core/errors.h"
+
 #include <QString>
-#include <stdexcept>
 
 namespace store {
 
 // Base of the store's expected failures. The text is what the operator sees.
-class EStoreError : public std::runtime_error
+class EStoreError : public core::Error
 {
 public:
-    explicit EStoreError(const QString &message);
-    QString message() const { return m_message; }
-
-private:
-    QString m_message;
+    explicit EStoreError(const QString &message) : core::Error(message) {}
 };
 
-// A failure reported by the database engine itself (locked, busy, I/O, a
-// damaged file). Only these are worth retrying; the message is the engine's.
 class EEngineError : public EStoreError
 {
 public:
@@ -38,11 +33,6 @@ public:
     EUnableToObtainID();
 };
 
-// A quiet abandonment: the action ends, and no message is shown for it.
-class EAbort : public std::exception
-{
-public:
-    const char *what() const noexcept override { return "Operation aborted"; }
-};
+using core::EAbort;
 
 } // namespace store

@@ -3,7 +3,7 @@
 #include "localization/texts.h"
 #include "store/database.h"
 #include "store/errors.h"
-#include "store/messages.h"
+#include "core/messages.h"
 #include "store/tdmod.h"
 
 #include <QScopeGuard>
@@ -233,7 +233,7 @@ void RecordRules::tbAccountsAfterDelete(Table &)
 
 Table::PostErrorAction RecordRules::tbAccountsPostError(Table &, const EStoreError &)
 {
-    messages().error(
+    core::messages().error(
         loc::text("Customer account already exists. Please use a different \r\naccount number."));
     return Table::PostErrorAction::Abort;
 }
@@ -253,7 +253,7 @@ void RecordRules::tbOperatorsBeforeDelete(Table &t)
     const QString current = m_dm.currentOperator.name;
     if (t.field(QStringLiteral("Master")).asBoolean() ||
         (!current.isEmpty() && t.field(QStringLiteral("UserName")).asString() == current)) {
-        messages().error(loc::text("The Master user CANNOT be deleted!"));
+        core::messages().error(loc::text("The Master user CANNOT be deleted!"));
         throw EAbort();
     }
 }

@@ -1,9 +1,9 @@
 #include "store/supervision.h"
 
 #include "localization/texts.h"
-#include "store/clock.h"
+#include "core/clock.h"
 #include "store/database.h"
-#include "store/messages.h"
+#include "core/messages.h"
 #include "store/schema.h"
 #include "store/tdmod.h"
 
@@ -43,7 +43,7 @@ Supervision::Supervision(TDMod &dm) : m_dm(dm) {}
 
 void Supervision::recordClock()
 {
-    const QDateTime t = store::now();
+    const QDateTime t = core::now();
     m_lastMinute = t.time().minute();
     m_lastDay = t.date().day();
 }
@@ -73,14 +73,14 @@ void Supervision::NoSigTimerTimer()
         return;
     m_boxOpen = true;
     auto closed = qScopeGuard([this] { m_boxOpen = false; });
-    messages().error(failure);
+    core::messages().error(failure);
 }
 
 void Supervision::tick()
 {
     // One reading of the clock for the whole tick, so that the minute that
     // triggered the late-closing check is the minute it checks.
-    const QDateTime at = store::now();
+    const QDateTime at = core::now();
     const int minute = at.time().minute();
     const int day = at.date().day();
     if (minute != m_lastMinute) {
@@ -139,7 +139,7 @@ void Supervision::ResetDailyMarks()
 
 void Supervision::CheckEarlyOpening(const QString &accountNo)
 {
-    const QDateTime at = store::now();
+    const QDateTime at = core::now();
     const QString day = weekdayPrefix(at.date().dayOfWeek());
     Query &q = *m_dm.qryOpenTime;
     q.close();
@@ -177,7 +177,7 @@ void Supervision::InsertSyntheticEvent(const QString &accountNo, const QString &
     if (at >= 0)
         data.replace(at, 2, accountNo);
     CommsRow row;
-    row.at = store::now();
+    row.at = core::now();
     row.rxNo = 0;
     row.lineNo = 0;
     row.protocol = 1;

@@ -1,11 +1,11 @@
 #include "store/tdmod.h"
 
 #include "localization/texts.h"
-#include "store/clock.h"
+#include "core/clock.h"
 #include "store/displaytexts.h"
 #include "store/errors.h"
-#include "store/events.h"
-#include "store/messages.h"
+#include "core/events.h"
+#include "core/messages.h"
 #include "store/supervision.h"
 
 #include <QCoreApplication>
@@ -133,8 +133,8 @@ TDMod::TDMod(const QString &programFolder, QObject *parent)
     installNumbering(tbActions, QStringLiteral("ActionID"), QStringLiteral("ActionsID"));
     installNumbering(tbHistory, QStringLiteral("ID"), QStringLiteral("HistoryID"));
     installNumbering(tbOutbox, QStringLiteral("ID"), QStringLiteral("OutboxID"));
-    notifyAfterCommit(tbComms, QStringLiteral("ID"), NewCommsEventType);
-    notifyAfterCommit(tbOutbox, QStringLiteral("ID"), NewMailEventType);
+    notifyAfterCommit(tbComms, QStringLiteral("ID"), core::NewCommsEventType);
+    notifyAfterCommit(tbOutbox, QStringLiteral("ID"), core::NewMailEventType);
     m_rules = std::make_unique<RecordRules>(*this);
     installDisplayTexts(*this);
     m_supervision = std::make_unique<Supervision>(*this);
@@ -163,7 +163,7 @@ void TDMod::notifyAfterCommit(Table *table, const QString &field, QEvent::Type t
         if (!t.postedNewRow())
             return;
         const int id = t.field(field).asInteger();
-        if (type == NewCommsEventType && m_sink)
+        if (type == core::NewCommsEventType && m_sink)
             m_sink->rowLeftWaiting(id);
         // Announced only once the row is committed, and exactly once.
         m_db.afterCommit([this, id, type]() { announceRow(type, id); });
@@ -173,7 +173,7 @@ void TDMod::notifyAfterCommit(Table *table, const QString &field, QEvent::Type t
 void TDMod::announceRow(QEvent::Type type, int id)
 {
     if (m_notifyTarget)
-        QCoreApplication::postEvent(m_notifyTarget, new RowEvent(type, id));
+        QCoreApplication::postEvent(m_notifyTarget, new core::RowEvent(type, id));
 }
 
 int TDMod::StoreEvent(const CommsRow &row)
@@ -189,7 +189,7 @@ int TDMod::StoreEvent(const CommsRow &row)
         if (m_sink)
             m_sink->rowLeftWaiting(stored.id);
         const int id = stored.id;
-        m_db.afterCommit([this, id] { announceRow(NewCommsEventType, id); });
+        m_db.afterCommit([this, id] { announceRow(core::NewCommsEventType, id); });
     }
     return stored.id;
 }
@@ -219,7 +219,7 @@ void TDMod::PrepareAlias()
     const auto owner = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
     if (!QDir(m_dataFolder).exists() && !QDir().mkdir(m_dataFolder, owner) &&
         !QDir().mkpath(m_dataFolder))
-        messages().error(loc::text("Unable to add a new alias"));
+        core::messages().error(loc::text("Unable to add a new alias"));
 }
 
 void TDMod::MakeStorePrivate()
@@ -238,7 +238,7 @@ void TDMod::MakeStorePrivate()
         tighten(storePath() + QLatin1String(suffix),
                 owner | QFileDevice::ReadUser | QFileDevice::WriteUser);
     if (!failed.isEmpty())
-        messages().warning(loc::text("The store could not be made private to this user; other "
+        core::messages().warning(loc::text("The store could not be made private to this user; other "
                                      "users of this machine may read it:\r\n%1")
                                .arg(failed.join(QStringLiteral("\r\n"))));
 }
@@ -280,7 +280,7 @@ bool TDMod::OpenStore()
                 q->open();
         }
     } catch (const EStoreError &e) {
-        messages().error(loc::text("Cannot open Table, error is: ") + e.message());
+        core::messages().error(loc::text("Cannot open Table, error is: ") + e.message());
         return false;
     }
     return true;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/consolehooks.h"
+#include "core/consolehooks.h"
 #include "store/database.h"
 #include "store/eventstore.h"
 #include "store/query.h"
@@ -83,8 +83,8 @@ public:
     QObject *notifyTarget() const { return m_notifyTarget; }
 
     // The console refresh hooks (do nothing until the main window installs its own).
-    ConsoleHooks &consoleHooks() { return m_hooks ? *m_hooks : m_noHooks; }
-    void setConsoleHooks(ConsoleHooks *hooks) { m_hooks = hooks; }
+    core::ConsoleHooks &consoleHooks() { return m_hooks ? *m_hooks : m_noHooks; }
+    void setConsoleHooks(core::ConsoleHooks *hooks) { m_hooks = hooks; }
 
     // The one road of every event into the store, received or synthetic:
     // stores the Comms row inside the caller's unit of work (which holds the
@@ -151,8 +151,8 @@ private:
     QString m_programFolder;
     QString m_dataFolder;
     QPointer<QObject> m_notifyTarget;
-    ConsoleHooks m_noHooks;
-    ConsoleHooks *m_hooks = nullptr;
+    core::ConsoleHooks m_noHooks;
+    core::ConsoleHooks *m_hooks = nullptr;
     bool m_appClosing = false;
     std::unique_ptr<RecordRules> m_rules;
     std::unique_ptr<Supervision> m_supervision;

@@ -71,10 +71,10 @@ class TestAccountSearch : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { store::setMessages(&m_messages); }
+    void init() { core::setMessages(&m_messages); }
     void cleanup()
     {
-        store::setMessages(nullptr);
+        core::setMessages(nullptr);
         m_messages.clear();
     }
 

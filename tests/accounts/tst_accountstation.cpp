@@ -5,7 +5,7 @@
 // with what the events wrote.
 #include "accounts/taccviewfrm.h"
 #include "console/tmainfrm.h"
-#include "console/station.h"
+#include "support/stationfixture.h"
 #include "store/gridmodel.h"
 #include "store/tdmod.h"
 #include "tools/rxsim/rxsimulator.h"
@@ -43,7 +43,7 @@ void withManager(Station &s, const std::function<void(TAccViewFrm &)> &fn)
         QVERIFY(m);
         QVERIFY(QTest::qWaitForWindowExposed(m));
         QTimer::singleShot(30000, m, [m, &s]() {
-            s.messages.saveAnswers << store::Messages::SaveAnswer::Discard;
+            s.messages.saveAnswers << core::Messages::SaveAnswer::Discard;
             m->reject();
         });
         fn(*m);

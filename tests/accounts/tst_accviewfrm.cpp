@@ -110,10 +110,10 @@ class TestAccViewFrm : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { store::setMessages(&m_messages); }
+    void init() { core::setMessages(&m_messages); }
     void cleanup()
     {
-        store::setMessages(nullptr);
+        core::setMessages(nullptr);
         m_messages.clear();
     }
 
@@ -507,7 +507,7 @@ void TestAccViewFrm::closingWithUnsavedChanges_data()
     QTest::addColumn<bool>("inserting");
     QTest::addColumn<bool>("closes");
     QTest::addColumn<QString>("storedName");
-    using A = store::Messages::SaveAnswer;
+    using A = core::Messages::SaveAnswer;
     QTest::newRow("Yes saves") << int(A::Save) << false << true << u"Typed"_s;
     QTest::newRow("No discards") << int(A::Discard) << false << true << u"Smith Bakery"_s;
     QTest::newRow("Cancel stays open") << int(A::Cancel) << false << false << u"Smith Bakery"_s;
@@ -528,7 +528,7 @@ void TestAccViewFrm::closingWithUnsavedChanges()
         QTest::keyClicks(f.edAccountNo, u"1234"_s); // exists already
     }
     typeInto(f.edName, u"Typed"_s);
-    m_messages.saveAnswers << store::Messages::SaveAnswer(answer);
+    m_messages.saveAnswers << core::Messages::SaveAnswer(answer);
     f.close();
     QCOMPARE(m_messages.questions, QStringList{u"Save the changes to this account?"_s});
     QCOMPARE(f.isVisible(), !closes);

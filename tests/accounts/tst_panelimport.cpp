@@ -8,11 +8,11 @@
 #include "pipeline/eventprocessor.h"
 #include "pipeline/receiverlink.h"
 #include "store/database.h"
-#include "store/events.h"
+#include "core/events.h"
 #include "store/tdmod.h"
 #include "support/recordingmessages.h"
 #include "support/tempstore.h"
-#include "tests/pipeline/recordingsoundplayer.h"
+#include "support/recordingsoundplayer.h"
 #include "tools/panelfixture/panelfixture.h"
 #include "tools/rxsim/rxsimulator.h"
 
@@ -163,10 +163,10 @@ class Forwarder : public QObject
 public:
     bool event(QEvent *e) override
     {
-        if (e->type() != store::NewCommsEventType)
+        if (e->type() != core::NewCommsEventType)
             return QObject::event(e);
         if (deliver)
-            deliver(static_cast<store::RowEvent *>(e)->id());
+            deliver(static_cast<core::RowEvent *>(e)->id());
         return true;
     }
     std::function<void(int)> deliver;

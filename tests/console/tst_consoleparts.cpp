@@ -155,7 +155,7 @@ void TestConsoleParts::guardedHandlers()
 {
     RecordingMessages messages;
     QVERIFY(guarded([]() {}));
-    QVERIFY(!guarded([]() { throw store::EAbort(); }));
+    QVERIFY(!guarded([]() { throw core::EAbort(); }));
     QVERIFY(messages.all().isEmpty());
     QVERIFY(!guarded([]() { throw store::EStoreError(QStringLiteral("Key violation.")); }));
     QVERIFY(!guarded([]() { throw std::runtime_error("disk full"); }));

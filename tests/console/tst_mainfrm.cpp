@@ -2,8 +2,8 @@
 #include "console/aboutbox.h"
 #include "console/statusbar.h"
 #include "console/tmainfrm.h"
-#include "station.h"
-#include "store/events.h"
+#include "support/stationfixture.h"
+#include "core/events.h"
 #include "store/tdmod.h"
 
 #include <QApplication>
@@ -601,9 +601,9 @@ void TestMainFrm::postedEventsReachTheirHandlers()
     TMainFrm &w = s.start();
     s.logOn(QStringLiteral("Master"), QStringLiteral("master"));
     QVERIFY(w.LoggedOn());
-    QCoreApplication::postEvent(&w, new store::RowEvent(store::LogOnRequestEventType, 0));
-    QCoreApplication::postEvent(&w, new store::RowEvent(store::NewCommsEventType, 1));
-    QCoreApplication::postEvent(&w, new store::RowEvent(store::NewMailEventType, 1));
+    QCoreApplication::postEvent(&w, new core::RowEvent(core::LogOnRequestEventType, 0));
+    QCoreApplication::postEvent(&w, new core::RowEvent(core::NewCommsEventType, 1));
+    QCoreApplication::postEvent(&w, new core::RowEvent(core::NewMailEventType, 1));
     QCoreApplication::processEvents();
     QCOMPARE(s.driver.seen.size(), 1);
     // The mail delivery took its event: without e-mail settings it says so.

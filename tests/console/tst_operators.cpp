@@ -3,8 +3,8 @@
 #include "console/operatorsfrm.h"
 #include "console/statusbar.h"
 #include "console/tmainfrm.h"
-#include "station.h"
-#include "store/events.h"
+#include "support/stationfixture.h"
+#include "core/events.h"
 #include "store/database.h"
 #include "store/tdmod.h"
 
@@ -144,12 +144,12 @@ void TestOperators::staleLogOnRequestsOpenNothing()
     Station s;
     TMainFrm &w = s.start();
     // Two requests queued: the first opens the dialog, the second finds it open.
-    QCoreApplication::postEvent(&w, new store::RowEvent(store::LogOnRequestEventType, 0));
-    QCoreApplication::postEvent(&w, new store::RowEvent(store::LogOnRequestEventType, 0));
+    QCoreApplication::postEvent(&w, new core::RowEvent(core::LogOnRequestEventType, 0));
+    QCoreApplication::postEvent(&w, new core::RowEvent(core::LogOnRequestEventType, 0));
     s.driver.answer(kMaster, kMasterPassword);
     QTRY_VERIFY(w.LoggedOn());
     // One queued after the log-on finds an operator logged on.
-    QCoreApplication::postEvent(&w, new store::RowEvent(store::LogOnRequestEventType, 0));
+    QCoreApplication::postEvent(&w, new core::RowEvent(core::LogOnRequestEventType, 0));
     w.FormActivate();
     QTest::qWait(50);
     QCOMPARE(s.driver.seen.size(), 1);

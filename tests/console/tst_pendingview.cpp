@@ -6,12 +6,12 @@
 #include "console/shellopen.h"
 #include "console/tmainfrm.h"
 #include "pipeline/eventprocessor.h"
-#include "pipeline/recordingsoundplayer.h"
+#include "support/recordingsoundplayer.h"
 #include "reports/thistoryfrm.h"
-#include "station.h"
-#include "store/clock.h"
+#include "support/stationfixture.h"
+#include "core/clock.h"
 #include "store/errors.h"
-#include "store/events.h"
+#include "core/events.h"
 #include "store/tdmod.h"
 
 #include <QApplication>
@@ -33,7 +33,7 @@ namespace {
 const QDateTime kNow(QDate(2013, 12, 8), QTime(14, 5, 3));
 const QDateTime kReceived(QDate(2013, 12, 8), QTime(9, 30, 0));
 
-class FixedClock : public store::Clock
+class FixedClock : public core::Clock
 {
 public:
     QDateTime now() const override { return at; }
@@ -105,7 +105,7 @@ public:
     explicit Console(bool logOn = true) : w(s.start())
     {
         pipeline::SetSoundPlayer(&sound);
-        store::setClock(&clock);
+        core::setClock(&clock);
         addAccount(u"1234"_s, u"Bakery"_s);
         addAccount(u"5678"_s, u"Garage"_s);
         store::Database &db = s.dm().database();
@@ -121,7 +121,7 @@ public:
     ~Console()
     {
         s.stop();
-        store::setClock(nullptr);
+        core::setClock(nullptr);
         pipeline::SetSoundPlayer(nullptr);
     }
 
@@ -154,7 +154,7 @@ public:
         c.field(u"Protocol"_s).setValue(1);
         c.field(u"Data"_s).setValue(data);
         c.post();
-        QCoreApplication::sendPostedEvents(&w, store::NewCommsEventType);
+        QCoreApplication::sendPostedEvents(&w, core::NewCommsEventType);
         // The turn of the event loop ends: the console follows.
         if (auto *refresh = w.findChild<console::CoalescedHooks *>())
             refresh->flush();

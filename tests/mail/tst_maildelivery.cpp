@@ -5,8 +5,8 @@
 #include "mail/maildelivery.h"
 #include "mail/mailmessage.h"
 #include "mail/presets.h"
-#include "smtptestserver.h"
-#include "store/events.h"
+#include "support/smtptestserver.h"
+#include "core/events.h"
 #include "store/tdmod.h"
 #include "support/recordingmessages.h"
 #include "support/tempstore.h"
@@ -90,9 +90,9 @@ public:
 
     bool event(QEvent *e) override
     {
-        if (e->type() != store::NewMailEventType)
+        if (e->type() != core::NewMailEventType)
             return QObject::event(e);
-        delivery.OnWM_NewEmailMsg(static_cast<store::RowEvent *>(e)->id(), settings);
+        delivery.OnWM_NewEmailMsg(static_cast<core::RowEvent *>(e)->id(), settings);
         return true;
     }
 
@@ -111,10 +111,10 @@ public:
     explicit BoxBehindFirstMail(QObject *station) { station->installEventFilter(this); }
     bool eventFilter(QObject *watched, QEvent *e) override
     {
-        if (e->type() == store::NewMailEventType && !m_posted) {
+        if (e->type() == core::NewMailEventType && !m_posted) {
             m_posted = true;
             QMetaObject::invokeMethod(
-                this, [] { store::messages().error(u"Please log on"_s); }, Qt::QueuedConnection);
+                this, [] { core::messages().error(u"Please log on"_s); }, Qt::QueuedConnection);
         }
         return QObject::eventFilter(watched, e);
     }
@@ -192,12 +192,12 @@ void TestMailDelivery::initTestCase()
 
 void TestMailDelivery::init()
 {
-    store::setMessages(&m_messages);
+    core::setMessages(&m_messages);
 }
 
 void TestMailDelivery::cleanup()
 {
-    store::setMessages(nullptr);
+    core::setMessages(nullptr);
     m_messages.clear();
     m_messages.whileOpen = {};
 }

@@ -87,10 +87,10 @@ class TestMailUi : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { store::setMessages(&m_messages); }
+    void init() { core::setMessages(&m_messages); }
     void cleanup()
     {
-        store::setMessages(nullptr);
+        core::setMessages(nullptr);
         m_messages.clear();
     }
 

@@ -3,8 +3,8 @@
 #include "pipeline/eventcatalogue.h"
 #include "pipeline/eventprocessor.h"
 #include "pipeline/receiverlink.h"
-#include "store/clock.h"
-#include "store/consolehooks.h"
+#include "core/clock.h"
+#include "core/consolehooks.h"
 #include "support/recordingmessages.h"
 #include "support/tempstore.h"
 

@@ -2,14 +2,14 @@
 // Pending, History and Outbox rows, sounds and the processed mark out.
 #include "pipeline/eventcatalogue.h"
 #include "pipeline/eventprocessor.h"
-#include "store/clock.h"
+#include "core/clock.h"
 #include "store/database.h"
 #include "store/errors.h"
-#include "store/events.h"
+#include "core/events.h"
 #include "store/tdmod.h"
 #include "support/recordingmessages.h"
 #include "support/tempstore.h"
-#include "tests/pipeline/recordingsoundplayer.h"
+#include "support/recordingsoundplayer.h"
 
 #include <QLocale>
 #include <QSignalSpy>
@@ -23,6 +23,7 @@
 
 using namespace pipeline;
 using namespace store;
+using namespace core;
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -2,9 +2,9 @@
 // folder: framing, acknowledgement, the Comms rows, the frame log and the
 // receiver watchdog.
 #include "pipeline/receiverlink.h"
-#include "store/clock.h"
+#include "core/clock.h"
 #include "store/errors.h"
-#include "store/events.h"
+#include "core/events.h"
 #include "store/schema.h"
 #include "store/tdmod.h"
 #include "support/recordingmessages.h"
@@ -98,8 +98,8 @@ class EventSink : public QObject
 public:
     bool event(QEvent *e) override
     {
-        if (e->type() == store::NewCommsEventType) {
-            ids.append(static_cast<store::RowEvent *>(e)->id());
+        if (e->type() == core::NewCommsEventType) {
+            ids.append(static_cast<core::RowEvent *>(e)->id());
             return true;
         }
         return QObject::event(e);
@@ -107,7 +107,7 @@ public:
     QList<int> ids;
 };
 
-class FixedClock : public store::Clock
+class FixedClock : public core::Clock
 {
 public:
     QDateTime now() const override { return at; }
@@ -269,12 +269,12 @@ void TestReceiverLink::init()
     m_oldCwd = QDir::currentPath();
     m_cwd = std::make_unique<QTemporaryDir>();
     QVERIFY(QDir::setCurrent(m_cwd->path()));
-    store::setClock(&m_clock);
+    core::setClock(&m_clock);
 }
 
 void TestReceiverLink::cleanup()
 {
-    store::setClock(nullptr);
+    core::setClock(nullptr);
     QDir::setCurrent(m_oldCwd);
     m_cwd.reset();
 }

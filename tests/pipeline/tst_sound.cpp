@@ -1,5 +1,5 @@
 #include "pipeline/sound.h"
-#include "tests/pipeline/recordingsoundplayer.h"
+#include "support/recordingsoundplayer.h"
 
 #include <QFile>
 #include <QtEndian>

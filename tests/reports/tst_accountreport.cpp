@@ -2,13 +2,13 @@
 // report exported to PDF and read back with poppler's pdftotext for its
 // sections, texts, positions and page breaks, with the list headings
 // repeated under the page header while a list runs over pages.
-#include "accountfixture.h"
-#include "pdftext.h"
+#include "support/accountfixture.h"
+#include "support/pdftext.h"
 #include "pipeline/eventcatalogue.h"
 #include "reports/accountreport.h"
 #include "reports/reportpreview.h"
 #include "reports/treportoptions.h"
-#include "store/clock.h"
+#include "core/clock.h"
 #include "store/database.h"
 #include "support/recordingmessages.h"
 #include "support/tempstore.h"
@@ -56,7 +56,7 @@ public:
     QList<bool> maximised, fitPage;
 };
 
-class FixedClock : public store::Clock
+class FixedClock : public core::Clock
 {
 public:
     QDateTime now() const override { return QDateTime(QDate(2026, 12, 11), QTime(9, 5, 7)); }
@@ -146,8 +146,8 @@ void TestAccountReport::initTestCase()
 
 void TestAccountReport::init()
 {
-    store::setMessages(&m_messages);
-    store::setClock(&m_clock);
+    core::setMessages(&m_messages);
+    core::setClock(&m_clock);
     setPreviewer(&m_previews);
     m_store = std::make_unique<TempStore>();
     m_store->dm().setDefaultActionsSource(pipeline::CatalogueDefaultActions);
@@ -158,8 +158,8 @@ void TestAccountReport::cleanup()
 {
     m_store.reset();
     setPreviewer(nullptr);
-    store::setClock(nullptr);
-    store::setMessages(nullptr);
+    core::setClock(nullptr);
+    core::setMessages(nullptr);
     m_messages.clear();
     m_previews = RecordingPreviewer();
 }

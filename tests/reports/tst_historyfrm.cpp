@@ -1,7 +1,7 @@
 // The history viewer over a real store: the event-group filter, the date
 // range and its bounds, the Print right, a fresh viewer on every opening,
 // row colours, column widths, the printed rows and a failing re-run.
-#include "historyrows.h"
+#include "support/historyrows.h"
 #include "reports/bandreport.h"
 #include "reports/historymodel.h"
 #include "reports/reportformats.h"
@@ -125,7 +125,7 @@ private:
 
 void TestHistoryFrm::init()
 {
-    store::setMessages(&m_messages);
+    core::setMessages(&m_messages);
     setPreviewer(&m_previews);
     m_store = std::make_unique<TempStore>();
     m_store->dm().currentOperator.PrintReports = true;
@@ -139,7 +139,7 @@ void TestHistoryFrm::cleanup()
     m_viewer.reset();
     m_store.reset();
     setPreviewer(nullptr);
-    store::setMessages(nullptr);
+    core::setMessages(nullptr);
     m_messages.clear();
     m_previews = RecordingPreviewer();
 }

@@ -1,8 +1,8 @@
 // The history report as the operator gets it: exported to PDF and read
 // back with poppler's pdftotext, for its texts, the order of the rows, the
 // column positions, word-wrapped comments and page numbers.
-#include "historyrows.h"
-#include "pdftext.h"
+#include "support/historyrows.h"
+#include "support/pdftext.h"
 #include "reports/thistoryfrm.h"
 #include "reports/thistreportfrm.h"
 #include "support/tempstore.h"

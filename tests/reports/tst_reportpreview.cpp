@@ -1,9 +1,9 @@
 // The print preview every report opens in: maximised, a whole page in view,
 // and "Save as PDF..." beside printing, for the history report and the
 // account report alike.
-#include "accountfixture.h"
-#include "historyrows.h"
-#include "pdftext.h"
+#include "support/accountfixture.h"
+#include "support/historyrows.h"
+#include "support/pdftext.h"
 #include "pipeline/eventcatalogue.h"
 #include "reports/accountreport.h"
 #include "reports/bandreport.h"
@@ -115,7 +115,7 @@ void TestReportPreview::initTestCase()
 
 void TestReportPreview::init()
 {
-    store::setMessages(&m_messages);
+    core::setMessages(&m_messages);
     m_store = std::make_unique<TempStore>();
     m_store->dm().setDefaultActionsSource(pipeline::CatalogueDefaultActions);
     m_store->dm().currentOperator.PrintReports = true;
@@ -129,7 +129,7 @@ void TestReportPreview::cleanup()
 {
     setSaveFileChooser({});
     m_store.reset();
-    store::setMessages(nullptr);
+    core::setMessages(nullptr);
     m_messages.clear();
 }
 

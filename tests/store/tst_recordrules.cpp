@@ -13,6 +13,7 @@
 #include <QtTest>
 
 using namespace store;
+using namespace core;
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The store's cursors, statements, numbering and notifications, on a real
 // SQLite file in a temporary program folder.
 #include "store/errors.h"
-#include "store/events.h"
+#include "core/events.h"
 #include "store/tdmod.h"
 #include "support/recordingmessages.h"
 #include "support/tempstore.h"
@@ -12,6 +12,7 @@
 #include <QtTest>
 
 using namespace store;
+using namespace core;
 
 namespace {
 

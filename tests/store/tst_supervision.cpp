@@ -1,8 +1,8 @@
 // Supervision at chosen clock times: silent accounts, late closings, early
 // openings, the daily reset, and synthetic events against a busy store.
-#include "store/clock.h"
+#include "core/clock.h"
 #include "store/errors.h"
-#include "store/events.h"
+#include "core/events.h"
 #include "store/supervision.h"
 #include "store/tdmod.h"
 #include "support/recordingmessages.h"
@@ -16,6 +16,7 @@
 #include <memory>
 
 using namespace store;
+using namespace core;
 
 namespace {
 

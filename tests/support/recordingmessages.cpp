@@ -2,12 +2,12 @@
 
 RecordingMessages::RecordingMessages()
 {
-    store::setMessages(this);
+    core::setMessages(this);
 }
 
 RecordingMessages::~RecordingMessages()
 {
-    store::setMessages(nullptr);
+    core::setMessages(nullptr);
 }
 
 bool RecordingMessages::confirm(const QString &text)

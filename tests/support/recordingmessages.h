@@ -1,14 +1,14 @@
 #pragma once
 
-#include "store/messages.h"
+#include "core/messages.h"
 
 #include <QStringList>
 
 #include <functional>
 
 // Records every message shown and answers questions from queues. Install it
-// in init() with store::setMessages(&sink) and clear it in cleanup().
-class RecordingMessages : public store::Messages
+// in init() with core::setMessages(&sink) and clear it in cleanup().
+class RecordingMessages : public core::Messages
 {
 public:
     RecordingMessages();

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace store {
+namespace core {
 
 // The one way the program's logic puts a message box or a question in front of
 // the operator. The console installs a QMessageBox-based implementation; tests
@@ -58,4 +58,4 @@ Messages &messages();
 // Installs the message sink (nullptr restores the silent one). The caller keeps ownership.
 void setMessages(Messages *sink);
 
-} // namespace store
+} // namespace core

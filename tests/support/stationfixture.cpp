@@ -1,4 +1,4 @@
-#include "station.h"
+#include "support/stationfixture.h"
 
 #include "console/aboutbox.h"
 #include "console/logon.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace store {
+namespace core {
 
 // The console refresh hooks that record rules, the event processor and the
 // receiver link call at the points where the console must follow the data.
@@ -17,4 +17,4 @@ public:
     virtual void RestoreFromMinimised() {}
 };
 
-} // namespace store
+} // namespace core

@@ -2,7 +2,7 @@
 
 #include <QEvent>
 
-namespace store {
+namespace core {
 
 // Posted to the main window: a new Comms row (new-comms), a log-on request,
 // and a new Outbox row (new-mail).
@@ -21,4 +21,4 @@ private:
     int m_id;
 };
 
-} // namespace store
+} // namespace core

@@ -1,12 +1,12 @@
-#include "store/guarded.h"
+#include "core/guarded.h"
 
+#include "core/errors.h"
+#include "core/messages.h"
 #include "localization/texts.h"
-#include "store/errors.h"
-#include "store/messages.h"
 
 #include <exception>
 
-namespace store {
+namespace core {
 
 bool guarded(const std::function<void()> &fn)
 {
@@ -15,7 +15,7 @@ bool guarded(const std::function<void()> &fn)
         return true;
     } catch (const EAbort &) {
         return false;
-    } catch (const EStoreError &e) {
+    } catch (const Error &e) {
         messages().error(e.message());
     } catch (const std::exception &e) {
         messages().error(QString::fromLocal8Bit(e.what()));
@@ -25,4 +25,4 @@ bool guarded(const std::function<void()> &fn)
     return false;
 }
 
-} // namespace store
+} // namespace core

@@ -1,4 +1,4 @@
-#include "smtptestserver.h"
+#include "support/smtptestserver.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -104,7 +104,7 @@ QString SmtpTestServer::script()
 {
     return QDir(qEnvironmentVariable("QUORVEL_SOURCE_DIR",
                                      QStringLiteral(QUORVEL_SOURCE_DIR_FALLBACK)))
-        .filePath(QStringLiteral("tests/mail/smtpserver.py"));
+        .filePath(QStringLiteral("tests/support/smtpserver.py"));
 }
 
 bool SmtpTestServer::start(const Options &options)

@@ -2,7 +2,7 @@
 
 #include <QDateTime>
 
-namespace store {
+namespace core {
 
 // The one source of "now" (local time, whole seconds). Tests install their own.
 class Clock
@@ -32,4 +32,4 @@ void setShortDateFormat(const QString &format);
 // system locale's long time without its zone name.
 QString dateTimeText(const QDateTime &at);
 
-} // namespace store
+} // namespace core

@@ -1,4 +1,4 @@
-#include "accountfixture.h"
+#include "support/accountfixture.h"
 
 #include "store/database.h"
 #include "store/tdmod.h"

@@ -1,6 +1,6 @@
-#include "store/messages.h"
+#include "core/messages.h"
 
-namespace store {
+namespace core {
 
 namespace {
 SilentMessages s_silent;
@@ -17,4 +17,4 @@ void setMessages(Messages *sink)
     s_messages = sink ? sink : &s_silent;
 }
 
-} // namespace store
+} // namespace core

@@ -1,8 +1,8 @@
-#include "store/clock.h"
+#include "core/clock.h"
 
 #include <QLocale>
 
-namespace store {
+namespace core {
 
 namespace {
 const SystemClock s_systemClock;
@@ -61,4 +61,4 @@ QString dateTimeText(const QDateTime &at)
            system.toString(at.time(), longTimeFormat(system));
 }
 
-} // namespace store
+} // namespace core

@@ -1,4 +1,4 @@
-#include "historyrows.h"
+#include "support/historyrows.h"
 
 #include "store/database.h"
 #include "store/tdmod.h"

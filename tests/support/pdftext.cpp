@@ -1,4 +1,4 @@
-#include "pdftext.h"
+#include "support/pdftext.h"
 
 #include <QProcess>
 #include <QRegularExpression>
