@@ -61,7 +61,10 @@ double rawCommitRate(const QString &folder)
             ++n;
         }
         rate = n / (t.nsecsElapsed() / 1e9);
-        begin = insert = commit = q = QSqlQuery();
+        begin = QSqlQuery();
+        insert = QSqlQuery();
+        commit = QSqlQuery();
+        q = QSqlQuery();
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
