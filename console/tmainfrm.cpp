@@ -11,7 +11,9 @@
 #include "console/programicon.h"
 #include "console/receiverstart.h"
 #include "console/statusbar.h"
+#include "localization/localizer.h"
 #include "localization/texts.h"
+#include "localization/ui/localizerui.h"
 #include "mail/maildelivery.h"
 #include "mail/ui/tcommsfrm.h"
 #include "mail/ui/tcomsetupfrm.h"
@@ -342,18 +344,24 @@ void TMainFrm::FormCreate()
 
 void TMainFrm::BuildLanguageMenu()
 {
-    // The localizer fills mnuSetupLanguage with one radio item per language.
+    if (loc::TLocalizer *l = loc::TLocalizer::instance())
+        loc::ui::BuildLanguageMenu(*l, mnuSetupLanguage, 1, true);
 }
 
 void TMainFrm::RegisterLanguageSwitched()
 {
-    // The localizer's language-switched notification applies
-    // DateFormats::forNativeName(the new language's own name) here.
+    // Hungarian stations write dates year first; the language's own name
+    // tells which set a switch asks for.
+    if (loc::TLocalizer *l = loc::TLocalizer::instance())
+        connect(l, &loc::TLocalizer::languageSwitched, this, [this](const loc::TLFInfo &entry) {
+            applyDateFormats(DateFormats::forNativeName(entry.localizedName));
+        });
 }
 
 int TMainFrm::currentLanguageId() const
 {
-    return 9; // English, until the localizer tells otherwise
+    const loc::TLocalizer *l = loc::TLocalizer::instance();
+    return l ? l->currentLanguage() : 9;
 }
 
 void TMainFrm::applyDateFormats(const DateFormats &formats)
