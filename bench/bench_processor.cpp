@@ -1,5 +1,8 @@
-// The event processor's own rate: Comms rows stored first, then processed
-// through the new-comms path, with 500 registered accounts on default rules.
+// The event processor's own rate with 500 registered accounts on default
+// rules: Comms rows stored first, then processed through the new-comms path;
+// then the receiver's path, each event stored and processed in the unit of
+// work that commits it (one event per commit, and 64). Prints the statements
+// prepared and run per event.
 //
 //   build/bench/bench_processor [events] [accounts]
 #include "pipeline/eventcatalogue.h"
@@ -12,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -49,12 +53,45 @@ int main(int argc, char *argv[])
         scope.commit();
     }
     pipeline::EventProcessor processor(dm);
+    store::Database &db = dm.database();
+    const auto report = [&](const char *what, double seconds, int prepared, int run) {
+        std::printf("%-34s %6d events in %.2f s = %6.0f events/s; per event %.2f statements "
+                    "prepared, %.2f run\n",
+                    what, events, seconds, events / seconds, double(prepared) / events,
+                    double(run) / events);
+    };
     QElapsedTimer t;
+    int prepared = db.statementsPrepared(), run = db.statementsRun();
     t.start();
     for (int i = 1; i <= events; ++i)
         processor.OnWM_NewCommsData(i);
-    const double seconds = t.nsecsElapsed() / 1e9;
-    std::printf("processed %d events over %d accounts in %.2f s = %.0f events/s\n", events,
-                accounts, seconds, events / seconds);
+    report("stored first, then processed", t.nsecsElapsed() / 1e9,
+           db.statementsPrepared() - prepared, db.statementsRun() - run);
+
+    for (const int group : {1, 64}) {
+        prepared = db.statementsPrepared();
+        run = db.statementsRun();
+        t.restart();
+        for (int i = 0; i < events; i += group) {
+            store::WriteScope scope(db);
+            db.ensureWriteLock();
+            for (int k = i; k < std::min(events, i + group); ++k) {
+                store::CommsRow row;
+                row.at = core::now();
+                row.rxNo = 1;
+                row.lineNo = 1;
+                row.data = QStringLiteral("18%1%2%3")
+                               .arg(1 + k % accounts, 4, 10, QLatin1Char('0'))
+                               .arg(QLatin1String(codes[k % 6]))
+                               .arg(QStringLiteral("01001"));
+                dm.StoreEvent(row);
+            }
+            scope.commit();
+        }
+        report(group == 1 ? "stored and processed, 1 per commit"
+                          : "stored and processed, 64 per commit",
+               t.nsecsElapsed() / 1e9, db.statementsPrepared() - prepared,
+               db.statementsRun() - run);
+    }
     return 0;
 }

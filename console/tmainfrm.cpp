@@ -3,6 +3,7 @@
 #include "console/aboutbox.h"
 #include "accounts/taccviewfrm.h"
 #include "console/accountpages.h"
+#include "console/coalescedhooks.h"
 #include "console/formattext.h"
 #include "console/guarded.h"
 #include "console/logon.h"
@@ -128,7 +129,10 @@ TMainFrm::TMainFrm(store::TDMod &dm, const MainFrmOptions &options, QWidget *par
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &TMainFrm::focusWindowChanged);
 
     // The data module hands its work to this window.
-    m_dm.setConsoleHooks(this);
+    // Through a coalescer: a flood of events refreshes the window at screen
+    // speed, not once per event.
+    m_coalescedHooks = new CoalescedHooks(*this, this);
+    m_dm.setConsoleHooks(m_coalescedHooks);
     m_dm.setNotifyTarget(this);
 
     // A failure skips the rest of the start-up; the window opens all the same.
@@ -309,6 +313,9 @@ void TMainFrm::FormCreate()
                            [this]() { guarded([this]() { UpdateQueueControls(); }); });
     m_viewHooks << connect(m_dm.tbPending, &store::Dataset::currentChanged, this,
                            [this]() { guarded([this]() { UpdateQueueControls(); }); });
+    // A new alarm in the queue: the controls follow with the next refresh.
+    m_viewHooks << connect(m_dm.tbPending, &store::Dataset::rowInserted, this,
+                           [this]() { m_coalescedHooks->UpdateQueueControls(); });
     m_viewHooks << connect(m_dm.qryAccounts, &store::Dataset::dataChanged, this,
                            [this]() { guarded([this]() { UpdateAccountLeds(); }); });
     m_viewHooks << connect(m_dm.qryAccounts, &store::Dataset::currentChanged, this,

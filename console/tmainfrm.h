@@ -35,6 +35,7 @@ struct CommSettings;
 namespace console {
 
 class AccountPages;
+class CoalescedHooks;
 class PendingGrid;
 class StatBar;
 class TLogOnFrm;
@@ -242,6 +243,7 @@ private:
     QList<QMetaObject::Connection> m_viewHooks;
     PendingGrid *m_pendingGrid = nullptr;
     AccountPages *m_pages = nullptr;
+    CoalescedHooks *m_coalescedHooks = nullptr;
     // An operator action is being written (its waits dispatch clicks).
     bool m_filing = false;
 };

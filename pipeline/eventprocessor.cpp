@@ -7,6 +7,7 @@
 #include "core/clock.h"
 #include "store/database.h"
 #include "store/errors.h"
+#include "core/events.h"
 #include "core/messages.h"
 #include "store/tdmod.h"
 
@@ -17,7 +18,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
-#include <initializer_list>
+#include <optional>
 #include <utility>
 
 namespace pipeline {
@@ -25,34 +26,22 @@ namespace pipeline {
 namespace {
 
 using store::Dataset;
-using store::Query;
 using store::Table;
 
 // How soon to look again when another handler's unit of work is still open.
 constexpr int kBusyHandlerRetryMs = 100;
 
-QString text(Dataset &ds, const QString &field)
-{
-    return ds.field(field).asString();
-}
+// The savepoints of the event path: one round an event's own work inside
+// the unit of work it shares with others, one round its e-mail.
+enum SavepointStep { RowBegin, RowRelease, RowRollback, MailBegin, MailRelease, MailRollback };
 
-int integer(Dataset &ds, const QString &field)
+void step(store::Database &db, SavepointStep which)
 {
-    return ds.field(field).asInteger();
-}
-
-void set(Table &t, const QString &field, const QVariant &value)
-{
-    t.field(field).setValue(value);
-}
-
-// Close, set the parameters, open: the statement then stands on its first row.
-void runQuery(Query &q, std::initializer_list<std::pair<const char *, QVariant>> params)
-{
-    q.close();
-    for (const auto &[name, value] : params)
-        q.setParam(QString::fromLatin1(name), value);
-    q.open();
+    static const QString texts[] = {
+        QStringLiteral("SAVEPOINT EventRow"), QStringLiteral("RELEASE EventRow"),
+        QStringLiteral("ROLLBACK TO EventRow"), QStringLiteral("SAVEPOINT EventMail"),
+        QStringLiteral("RELEASE EventMail"), QStringLiteral("ROLLBACK TO EventMail")};
+    db.run(texts[which]);
 }
 
 } // namespace
@@ -71,43 +60,15 @@ struct EventProcessor::Effects
     bool accountChanged = false;
     bool prompt = false;
     int soundPriority = 0;
-    QList<Table *> touched; // cursors that posted rows of this event
     QString account;
     bool mailQueued = false;
     QString mailFailure; // the Outbox row could not be written
-};
-
-// The savepoint around an event's e-mail, its statements prepared once.
-struct EventProcessor::MailSavepoint
-{
-    QSqlQuery begin, release, rollback;
-    bool prepared = false;
-
-    void prepare(store::Database &db)
-    {
-        if (prepared)
-            return;
-        const QSqlDatabase c = db.connection();
-        begin = QSqlQuery(c);
-        release = QSqlQuery(c);
-        rollback = QSqlQuery(c);
-        for (auto [q, text] : {std::pair{&begin, "SAVEPOINT EventMail"},
-                               std::pair{&release, "RELEASE EventMail"},
-                               std::pair{&rollback, "ROLLBACK TO EventMail"}}) {
-            if (!q->prepare(QString::fromLatin1(text)))
-                store::Database::throwError(q->lastError());
-        }
-        prepared = true;
-    }
-    void run(QSqlQuery &q)
-    {
-        if (!q.exec()) {
-            // Prepared afresh next time, in case the connection was reopened.
-            prepared = false;
-            store::Database::throwError(q.lastError());
-        }
-        q.finish();
-    }
+    // Rows this event stored, for the cursors that show them.
+    qint64 pendingRow = -1;
+    int pendingPriority = 0;
+    qint64 historyRow = -1;
+    qint64 outboxRow = -1;
+    int outboxId = 0;
 };
 
 EventProcessor::EventProcessor(store::TDMod &dm, QObject *parent)
@@ -119,13 +80,126 @@ EventProcessor::EventProcessor(store::TDMod &dm, QObject *parent)
     connect(m_almTimer, &QTimer::timeout, this, &EventProcessor::Silence);
     m_retryTimer->setSingleShot(true);
     connect(m_retryTimer, &QTimer::timeout, this, &EventProcessor::run);
+    m_dm.setEventIntake(this);
 }
 
-EventProcessor::~EventProcessor() = default;
+EventProcessor::~EventProcessor()
+{
+    if (m_dm.eventIntake() == this)
+        m_dm.setEventIntake(nullptr);
+}
+
+bool EventProcessor::takesInline() const
+{
+    return m_idle && !m_running && !m_inline && !m_retryTimer->isActive();
+}
+
+void EventProcessor::rowLeftWaiting(int commsId)
+{
+    m_upTo = qMax(m_upTo, commsId);
+    m_idle = false;
+    // Taken up by the processor's own run once the row is committed; a unit
+    // that rolls back leaves nothing, and the run finds that out.
+    if (!m_retryTimer->isActive())
+        m_retryTimer->start(0);
+}
+
+void EventProcessor::processStored(const store::CommsRow &row)
+{
+    store::Database &db = m_dm.database();
+    m_inline = true;
+    const auto done = qScopeGuard([this] { m_inline = false; });
+    m_upTo = qMax(m_upTo, row.id);
+    Effects effects;
+    step(db, RowBegin);
+    try {
+        applyEvent(row, effects);
+        m_dm.events().markProcessed(row.id, 1);
+        step(db, RowRelease);
+    } catch (const store::EEngineError &) {
+        // The unit of work rolls back as a whole and the frame gets no ACK.
+        throw;
+    } catch (const std::exception &e) {
+        // Anything else undoes this event's work alone: a row that cannot be
+        // decoded is stored and marked failed, any other waits.
+        const auto *decode = dynamic_cast<const DecodeFailure *>(&e);
+        const auto *storeError = dynamic_cast<const store::EStoreError *>(&e);
+        QString failure = storeError ? storeError->message() : QString::fromLocal8Bit(e.what());
+        if (dynamic_cast<const core::EAbort *>(&e))
+            failure.clear();
+        step(db, RowRollback);
+        if (decode)
+            m_dm.events().markProcessed(row.id, 2);
+        step(db, RowRelease);
+        if (decode) {
+            QPointer<EventProcessor> self(this);
+            db.afterCommit([self, failure] {
+                if (self) {
+                    ++self->m_handled;
+                    self->m_inlineFailure = failure;
+                    self->showInlineFailure();
+                }
+            });
+            return;
+        }
+        m_idle = false;
+        QPointer<EventProcessor> self(this);
+        db.afterCommit([self, failure] {
+            if (!self)
+                return;
+            self->m_retryTimer->start(self->nextRetryMs());
+            if (!std::exchange(self->m_waitReported, true) && !failure.isEmpty()) {
+                self->m_inlineFailure =
+                    loc::text("Received alarm events are waiting: an event could not be "
+                              "processed (%1). It is tried again until it succeeds.")
+                        .arg(failure);
+                self->showInlineFailure();
+            }
+        });
+        return;
+    }
+    ++m_handled;
+    queueAfterCommit(effects);
+}
+
+void EventProcessor::showInlineFailure()
+{
+    // Not from inside the receiver's frame loop: its box would hold up every
+    // frame behind it.
+    QTimer::singleShot(0, this, [this] {
+        if (m_failureShowing || m_inlineFailure.isEmpty())
+            return;
+        m_failureShowing = true;
+        QPointer<EventProcessor> self(this);
+        core::messages().error(std::exchange(m_inlineFailure, QString()));
+        if (self)
+            m_failureShowing = false;
+    });
+}
+
+void EventProcessor::queueAfterCommit(const Effects &effects)
+{
+    // The console and the speaker follow only what was committed.
+    QPointer<EventProcessor> self(this);
+    m_dm.database().afterCommit([self, effects]() {
+        if (!self)
+            return;
+        const QString failure = self->afterCommit(effects);
+        if (failure.isEmpty())
+            return;
+        if (self->m_inline || !self->m_running) {
+            self->m_inlineFailure = failure;
+            self->showInlineFailure();
+        } else {
+            self->m_consoleFailure = failure;
+        }
+    });
+}
 
 void EventProcessor::OnWM_NewCommsData(int commsId)
 {
     m_upTo = qMax(m_upTo, commsId);
+    m_idle = false;
     // An event that failed waits for its pause to end: new arrivals queue
     // behind it instead of trying it again at once.
     if (m_retryMs > 0 && m_retryTimer->isActive())
@@ -211,8 +285,11 @@ QString EventProcessor::processWaiting()
         } catch (const store::EStoreError &e) {
             return e.message();
         }
-        if (id < 0)
+        if (id < 0) {
+            // Nothing stored waits: new events are processed where they are stored.
+            m_idle = true;
             return {};
+        }
         if (id == previous) {
             // Its mark did not stick: never spin on one row.
             m_failedUnmarked.insert(id);
@@ -261,7 +338,7 @@ QString EventProcessor::processWaiting()
 
 int EventProcessor::nextWaiting()
 {
-    QSqlQuery q = m_dm.database().exec(
+    store::Statement q = m_dm.database().run(
         QStringLiteral("SELECT ID FROM Comms WHERE Processed IS NULL AND ID <= ? "
                        "ORDER BY ID LIMIT ?"),
         {m_upTo, static_cast<int>(m_failedUnmarked.size()) + 1});
@@ -296,24 +373,17 @@ EventProcessor::Outcome EventProcessor::processOne(int commsId, QString *failure
         // The wait dispatched events: look again before writing anything.
         if (!storeIsFree(true))
             return Outcome::GiveWay;
-        applyEvent(commsId, effects);
-        db.exec(QStringLiteral("UPDATE Comms SET Processed = 1 WHERE ID = ? AND Processed IS NULL"),
-                {commsId});
-        // The console and the speaker follow only what was committed.
-        QPointer<EventProcessor> self(this);
-        db.afterCommit([self, effects]() {
-            if (self)
-                self->m_consoleFailure = self->afterCommit(effects);
-        });
+        if (const std::optional<store::CommsRow> row = m_dm.events().comms(commsId))
+            applyEvent(*row, effects);
+        m_dm.events().markProcessed(commsId, 1);
+        queueAfterCommit(effects);
         scope.commit();
         return Outcome::Done;
     } catch (const DecodeFailure &e) {
-        afterRollback(effects);
         *failure = e.message();
         markFailed(commsId);
         return Outcome::Failed;
     } catch (const store::EEngineError &e) {
-        afterRollback(effects);
         // A store held by another program: the row stays waiting and is
         // processed when the store is free again.
         if (e.isBusy())
@@ -321,41 +391,87 @@ EventProcessor::Outcome EventProcessor::processOne(int commsId, QString *failure
         *failure = e.message();
         return e.isDiskFull() ? Outcome::DiskFull : Outcome::Waiting;
     } catch (const store::EStoreError &e) {
-        afterRollback(effects);
         *failure = e.message();
     } catch (const core::EAbort &) {
         // Abandoned by a hook that has shown its own message.
-        afterRollback(effects);
         failure->clear();
     } catch (const std::exception &e) {
-        afterRollback(effects);
         *failure = QString::fromLocal8Bit(e.what());
     }
     // Marked failed, the alarm would never reach an operator: it waits.
     return Outcome::Waiting;
 }
 
-void EventProcessor::applyEvent(int commsId, Effects &effects)
-{
-    store::TDMod &dm = m_dm;
-    const auto closeQueries = qScopeGuard([&dm] {
-        for (Query *q :
-             {dm.qryComms, dm.qryAccNo, dm.qryActions, dm.qryAreas, dm.qryZones, dm.qryUsers})
-            q->close();
-    });
+namespace {
 
-    Query &comms = *dm.qryComms;
-    runQuery(comms, {{"RecID", commsId}});
-    if (comms.isEmpty())
-        return;
-    const QDateTime received = comms.field(QStringLiteral("DateTime")).asDateTime();
-    const QString data = text(comms, QStringLiteral("Data")).left(255);
+// What the rule's action value asks for an event.
+enum class Handling { Ignore, Log, Prompt };
+
+Handling handlingOf(int actionValue)
+{
+    switch (actionValue) {
+    case 2:
+        return Handling::Prompt;
+    case 1:
+        return Handling::Log;
+    default:
+        return Handling::Ignore;
+    }
+}
+
+// The account's open/closed and engineer state, by code (and, for 401, by
+// whether the panel closed or opened).
+struct StateRule
+{
+    int code;
+    int eventType; // 0: any
+    store::AccountChange change;
+    bool opened;
+};
+
+constexpr StateRule kStateRules[] = {
+    {401, EventTypeClosed, store::AccountChange::Closed, false},
+    {401, 0, store::AccountChange::Opened, true},
+    {627, 0, store::AccountChange::EngineerOnSite, false},
+    {628, 0, store::AccountChange::EngineerLeft, false},
+};
+
+const StateRule *stateRuleOf(int code, int eventType)
+{
+    for (const StateRule &r : kStateRules) {
+        if (r.code == code && (r.eventType == 0 || r.eventType == eventType))
+            return &r;
+    }
+    return nullptr;
+}
+
+// The sign of life: every code but these sets LastSignal to the received time.
+std::optional<store::AccountChange> signalChangeOf(int code)
+{
+    switch (code) {
+    case 999:
+        return store::AccountChange::NoSignalActioned;
+    case 452:
+        return store::AccountChange::CloseExceptionRaised;
+    case 350:
+        return std::nullopt;
+    default:
+        return store::AccountChange::SignalReceived;
+    }
+}
+
+} // namespace
+
+void EventProcessor::applyEvent(const store::CommsRow &row, Effects &effects)
+{
+    store::EventStore &events = m_dm.events();
+    const QDateTime &received = row.at;
     // Type-S frames are kept in Comms and produce nothing else.
-    if (integer(comms, QStringLiteral("Protocol")) != 1)
+    if (row.protocol != 1)
         return;
 
     EventMessageError decodeError;
-    const std::optional<EventMessage> message = DecodeEventMessage(data, &decodeError);
+    const std::optional<EventMessage> message = DecodeEventMessage(row.data.left(255), &decodeError);
     if (!message)
         throw DecodeFailure(decodeError.text);
     const QString &account = message->account;
@@ -364,217 +480,151 @@ void EventProcessor::applyEvent(int commsId, Effects &effects)
     const int number = message->number;
     const int eventType = EventTypeOf(message->qualifier, code);
 
-    Query &acc = *dm.qryAccNo;
-    runQuery(acc, {{"AccNo", account}});
-    if (acc.isEmpty())
+    const std::optional<store::AccountRow> acc = events.account(account);
+    if (!acc)
         return; // not a registered account: only the Comms row remains
-    const QDateTime lastSignal = acc.field(QStringLiteral("LastSignal")).asDateTime();
 
     // The account's rule for the code; without one the event is logged, never mailed.
-    QString eventText;
-    int priority = 4, almAction = 1, resAction = 1, kind = 0, almEmail = -1, resEmail = -1;
-    Query &rule = *dm.qryActions;
-    runQuery(rule, {{"AccNo", account}, {"EC", code}});
-    if (!rule.isEmpty()) {
-        eventText = text(rule, QStringLiteral("Description"));
-        priority = integer(rule, QStringLiteral("AlmPriority"));
-        almAction = integer(rule, QStringLiteral("AlmAction"));
-        resAction = integer(rule, QStringLiteral("ResAction"));
-        kind = integer(rule, QStringLiteral("IDType"));
-        almEmail = integer(rule, QStringLiteral("AlmEmail"));
-        resEmail = integer(rule, QStringLiteral("ResEmail"));
-    } else {
-        eventText =
-            loc::format(QStringLiteral("%.3d %s"), {code, loc::text("No Action for this Event")});
-    }
+    const std::optional<store::RuleRow> found = events.rule(account, code);
+    const store::RuleRow rule = found.value_or(store::RuleRow{});
+    const QString eventText =
+        found ? rule.description
+              : loc::format(QStringLiteral("%.3d %s"), {code, loc::text("No Action for this Event")});
 
     QString areaText;
     if (group == 0) {
         areaText = loc::text("System");
     } else {
-        runQuery(*dm.qryAreas, {{"AccNo", account}, {"AID", group}});
-        if (!dm.qryAreas->isEmpty())
-            areaText = text(*dm.qryAreas, QStringLiteral("AreaText"));
+        areaText = events.areaText(account, group);
         if (areaText.isEmpty())
             areaText = loc::format(loc::text("Area %.2d"), {group});
     }
 
     QString idText;
-    if (kind == EventKindPlain) {
+    if (rule.kind == EventKindPlain)
         idText = loc::text("N/A");
-    } else if (kind == EventKindZone) {
-        runQuery(*dm.qryZones, {{"AccNo", account}, {"ZID", number}});
-        if (!dm.qryZones->isEmpty())
-            idText = text(*dm.qryZones, QStringLiteral("ZoneText"));
-    } else if (kind == EventKindUser) {
-        runQuery(*dm.qryUsers, {{"AccNo", account}, {"UID", number}});
-        if (!dm.qryUsers->isEmpty())
-            idText = text(*dm.qryUsers, QStringLiteral("UserText"));
-    }
+    else if (rule.kind == EventKindZone)
+        idText = events.zoneText(account, number);
+    else if (rule.kind == EventKindUser)
+        idText = events.userText(account, number);
 
-    // Only the processor's own fields, through the statement: an operator's
-    // unsaved edit of the same account in the account manager stays as it is.
-    auto updateAccount = [&dm, &account](const char *setLine, const QVariant &signalTime = {}) {
-        Query &upd = *dm.UpdAccounts;
-        upd.setLine(1, QString::fromLatin1(setLine));
-        upd.setParam(QStringLiteral("ANo"), account);
-        upd.setParam(QStringLiteral("LastSignal"), signalTime);
-        upd.execSql();
-    };
-
-    bool opened = false;
-    switch (code) {
-    case 401:
-        if (eventType == EventTypeClosed) {
-            updateAccount("SET OCStatus = 1, CloseEx = False");
-        } else {
-            updateAccount("SET OCStatus = 0, OpenEx = False");
-            opened = true;
-        }
+    // Only the processor's own fields: an operator's unsaved edit of the same
+    // account in the account manager stays as it is.
+    if (const StateRule *state = stateRuleOf(code, eventType)) {
+        events.updateAccount(account, state->change);
         effects.accountChanged = true;
-        break;
-    case 627:
-        updateAccount("SET EngOnSite = TRUE");
-        effects.accountChanged = true;
-        break;
-    case 628:
-        updateAccount("SET EngOnSite = FALSE");
-        effects.accountChanged = true;
-        break;
-    default:
-        break;
+        if (state->opened)
+            m_dm.CheckEarlyOpening(account);
     }
-    if (opened) {
-        effects.touched << dm.tbComms;
-        dm.CheckEarlyOpening(account);
-    }
-
     // The received time, not the processing time, is the sign of life.
-    if (code == 999)
-        updateAccount("SET NoSigActioned = True");
-    else if (code == 452)
-        updateAccount("SET CloseEX = True");
-    else if (code != 350)
-        updateAccount("SET LastSignal = :LastSignal, NoSigActioned = False",
-                      received.isValid() ? QVariant(received) : QVariant());
+    if (const auto change = signalChangeOf(code))
+        events.updateAccount(account, *change, received);
 
     const bool alarmSide = eventType == EventTypeAlarm || eventType == EventTypeOpened;
-    const int actionValue = alarmSide ? almAction : resAction;
+    const int actionValue = alarmSide ? rule.almAction : rule.resAction;
     const QString description =
         code == 999 ? loc::format(loc::text("No Communication from account %s since %s"),
-                                  {account, core::dateTimeText(lastSignal)})
+                                 {account, core::dateTimeText(
+                                               store::dateTimeFromStored(acc->lastSignal))})
                     : BuildEventDescription(code, eventType, number, areaText, idText);
 
-    if (actionValue == 2) {
-        Table &p = *dm.tbPending;
-        effects.touched << &p;
-        p.insert();
-        set(p, QStringLiteral("DateTime"), received);
-        set(p, QStringLiteral("AccNo"), account);
-        set(p, QStringLiteral("EventType"), eventType);
-        set(p, QStringLiteral("EventCode"), code);
-        set(p, QStringLiteral("EventDesc"), description);
-        set(p, QStringLiteral("EventText"), eventText);
-        set(p, QStringLiteral("EventID"), number);
-        set(p, QStringLiteral("EventGroup"), areaText);
-        set(p, QStringLiteral("IDText"), idText);
-        set(p, QStringLiteral("Priority"), alarmSide ? priority : 4);
-        set(p, QStringLiteral("Action"), actionValue);
+    switch (handlingOf(actionValue)) {
+    case Handling::Prompt: {
+        store::PendingRow p;
+        p.at = received;
+        p.accNo = account;
+        p.eventType = eventType;
+        p.eventCode = code;
+        p.eventDesc = description;
+        p.eventText = eventText;
+        p.eventId = number;
+        p.eventGroup = areaText;
+        p.idText = idText;
+        p.priority = alarmSide ? rule.priority : 4;
+        p.action = actionValue;
+        effects.pendingRow = events.insertPending(p).rowid;
+        effects.pendingPriority = p.priority;
         // The sound follows the rule's priority, also for restores queued as Low.
         effects.prompt = true;
-        effects.soundPriority = priority;
-        p.post();
-    } else if (actionValue == 1) {
-        Table &h = *dm.tbHistory;
-        effects.touched << &h;
-        h.insert();
-        set(h, QStringLiteral("DateTime"), received);
-        set(h, QStringLiteral("AccNo"), account);
-        set(h, QStringLiteral("EventType"), eventType);
-        set(h, QStringLiteral("EventCode"), code);
-        set(h, QStringLiteral("EventDesc"), description);
-        set(h, QStringLiteral("EventGroup"), EventGroupOf(code));
-        set(h, QStringLiteral("OpAction"), 0);
-        set(h, QStringLiteral("Operator"), loc::text("System"));
-        set(h, QStringLiteral("Comments"), loc::text("Automatically Logged"));
-        set(h, QStringLiteral("TimeActioned"), core::now());
-        h.post();
+        effects.soundPriority = rule.priority;
+        break;
+    }
+    case Handling::Log: {
+        store::HistoryRow h;
+        h.at = received;
+        h.accNo = account;
+        h.eventType = eventType;
+        h.eventCode = code;
+        h.eventDesc = description;
+        h.eventGroup = EventGroupOf(code);
+        h.opAction = 0;
+        h.operatorName = loc::text("System");
+        h.comments = loc::text("Automatically Logged");
+        h.timeActioned = core::now();
+        effects.historyRow = events.insertHistory(h).rowid;
+        break;
+    }
+    case Handling::Ignore:
+        break;
     }
 
     // The e-mail does not depend on the handling: an ignored event can be mailed.
-    if ((alarmSide ? almEmail : resEmail) != 1)
+    if ((alarmSide ? rule.almEmail : rule.resEmail) != 1)
         return;
     QStringList addresses;
-    for (int slot = 1; slot <= 6; ++slot) {
-        if (acc.field(QStringLiteral("KH%1UseEmail").arg(slot)).asBoolean())
-            addresses << text(acc, QStringLiteral("KH%1Email").arg(slot));
+    for (std::size_t slot = 0; slot < acc->keyHolderEmail.size(); ++slot) {
+        if (acc->keyHolderUsesEmail[slot])
+            addresses << acc->keyHolderEmail[slot];
     }
     const QString recipients = addresses.join(QLatin1Char(','));
     if (recipients.isEmpty())
         return;
     QStringList site;
-    for (const char *f : {"Name", "Address1", "Address2", "Address3", "Address4", "Postcode"}) {
-        const QString value = text(acc, QString::fromLatin1(f));
+    for (const QString &value : {acc->name, acc->address[0], acc->address[1], acc->address[2],
+                                 acc->address[3], acc->postcode}) {
         if (!value.isEmpty())
             site << value;
     }
-    const QString telNo = text(acc, QStringLiteral("TelNo"));
-    if (!telNo.isEmpty())
-        site << loc::text("Site Tel No: ") + telNo;
+    if (!acc->telNo.isEmpty())
+        site << loc::text("Site Tel No: ") + acc->telNo;
 
     effects.account = account;
-    queueMail(effects, [&] {
-        Table &o = *dm.tbOutbox;
-        o.insert();
-        set(o, QStringLiteral("MsgDateTime"), core::now());
-        set(o, QStringLiteral("Recipients"), recipients);
-        set(o, QStringLiteral("Subject"),
-            loc::format(loc::text("Acc No %s - %s"), {text(acc, QStringLiteral("AccountNo")),
-                                                      text(acc, QStringLiteral("Name"))}));
-        set(o, QStringLiteral("SiteDetails"), site.join(QLatin1Char(';')));
-        set(o, QStringLiteral("Message"),
-            BuildEventDescription(code, eventType, number, areaText, idText));
-        set(o, QStringLiteral("Status"), 0);
-        o.post();
-    });
+    store::OutboxRow o;
+    o.at = core::now();
+    o.recipients = recipients;
+    o.subject = loc::format(loc::text("Acc No %s - %s"), {acc->accountNo, acc->name});
+    o.siteDetails = site.join(QLatin1Char(';'));
+    o.message = BuildEventDescription(code, eventType, number, areaText, idText);
+    o.status = 0;
+    queueMail(effects, o);
 }
 
-void EventProcessor::queueMail(Effects &effects, const std::function<void()> &insert)
+void EventProcessor::queueMail(Effects &effects, const store::OutboxRow &row)
 {
     // Written under a savepoint: an Outbox row that cannot be written is
     // undone alone, and the alarm's own rows still commit.
     store::Database &db = m_dm.database();
-    if (!m_mailSavepoint)
-        m_mailSavepoint = std::make_unique<MailSavepoint>();
-    MailSavepoint &sp = *m_mailSavepoint;
-    sp.prepare(db);
-    sp.run(sp.begin);
-    Table &o = *m_dm.tbOutbox;
+    step(db, MailBegin);
     QString failure;
     try {
-        insert();
-        sp.run(sp.release);
-        effects.touched << &o;
+        const store::StoredRow stored = m_dm.events().insertOutbox(row);
+        step(db, MailRelease);
+        effects.outboxRow = stored.rowid;
+        effects.outboxId = stored.id;
         effects.mailQueued = true;
         return;
     } catch (const store::EEngineError &e) {
         // Waiting keeps the e-mail too: a busy store or a full disk passes.
-        if (e.isBusy() || e.isDiskFull()) {
-            effects.touched << &o;
+        if (e.isBusy() || e.isDiskFull())
             throw;
-        }
         failure = e.message();
     } catch (const store::EStoreError &e) {
         failure = e.message();
     }
-    try {
-        o.cancel();
-    } catch (const std::exception &) {
-    }
     // When the engine has undone the whole unit of work, this throws, and the
     // event waits as a whole.
-    sp.run(sp.rollback);
-    sp.run(sp.release);
+    step(db, MailRollback);
+    step(db, MailRelease);
     effects.mailFailure = failure;
 }
 
@@ -585,27 +635,11 @@ void EventProcessor::markFailed(int commsId)
     try {
         store::WriteScope scope(db);
         db.ensureWriteLock(kLockAttempts, 100);
-        db.exec(QStringLiteral("UPDATE Comms SET Processed = 2 WHERE ID = ? AND Processed IS NULL"),
-                {commsId});
+        m_dm.events().markProcessed(commsId, 2);
         scope.commit();
     } catch (const std::exception &) {
         // Not stored: skipped for the rest of this session all the same.
         m_failedUnmarked.insert(commsId);
-    }
-}
-
-void EventProcessor::afterRollback(const Effects &effects)
-{
-    // The cursors were in browse state when the event began: a row still
-    // being inserted is this event's, and rows posted by it are gone again.
-    for (Table *t : effects.touched) {
-        if (!t->isOpen())
-            continue;
-        try {
-            t->cancel();
-            t->refresh();
-        } catch (const std::exception &) {
-        }
     }
 }
 
@@ -618,6 +652,17 @@ int EventProcessor::nextRetryMs()
 QString EventProcessor::afterCommit(const Effects &effects)
 {
     QString failure;
+    // The cursors take in the one new row each, without reading the others.
+    if (effects.pendingRow >= 0) {
+        m_dm.tbPending->noteInserted(effects.pendingRow);
+        m_dm.recordRules().pendingRowAdded(effects.pendingPriority);
+    }
+    if (effects.historyRow >= 0)
+        m_dm.tbHistory->noteInserted(effects.historyRow);
+    if (effects.outboxRow >= 0) {
+        m_dm.tbOutbox->noteInserted(effects.outboxRow);
+        m_dm.announceRow(core::NewMailEventType, effects.outboxId);
+    }
     if (effects.mailQueued)
         m_mailReported = false;
     // Told once until an e-mail is queued again, so a refusing Outbox does

@@ -4,14 +4,11 @@
 #include <QSet>
 #include <QString>
 
-#include <functional>
 #include <memory>
 
 class QTimer;
 
-namespace store {
-class TDMod;
-}
+#include "store/tdmod.h"
 
 namespace pipeline {
 
@@ -30,7 +27,7 @@ namespace pipeline {
 // the row waiting: it is tried again with a growing pause, and the operator is
 // told once. The e-mail never takes its alarm with it: an Outbox row that
 // cannot be written is reported, and the rest of the event commits.
-class EventProcessor : public QObject
+class EventProcessor : public QObject, public store::EventIntake
 {
     Q_OBJECT
 public:
@@ -52,6 +49,12 @@ public:
     // earlier one still waiting, in ID order; a row already processed is left
     // alone. Failures are shown through core::messages().
     void OnWM_NewCommsData(int commsId);
+
+    // The event path: a row stored by the receiver link or by supervision is
+    // processed in the same unit of work, so that its ACK follows one commit.
+    bool takesInline() const override;
+    void processStored(const store::CommsRow &row) override;
+    void rowLeftWaiting(int commsId) override;
 
     // Start-up, before the receiver port opens: processes every stored row
     // not yet processed (left by a crash or a power cut), in ID order.
@@ -82,7 +85,7 @@ private:
         GiveWay
     };
     struct Effects;
-    struct MailSavepoint;
+    struct Savepoint;
 
     void run();
     // Processes waiting rows up to m_upTo; returns the first failure's text.
@@ -90,12 +93,13 @@ private:
     int nextWaiting();
     bool storeIsFree(bool locked) const;
     Outcome processOne(int commsId, QString *failure);
-    void applyEvent(int commsId, Effects &effects);
+    void applyEvent(const store::CommsRow &row, Effects &effects);
+    void queueAfterCommit(const Effects &effects);
     void markFailed(int commsId);
-    void afterRollback(const Effects &effects);
     QString afterCommit(const Effects &effects);
     void startAlarmSound(int priority);
-    void queueMail(Effects &effects, const std::function<void()> &insert);
+    void queueMail(Effects &effects, const store::OutboxRow &row);
+    void showInlineFailure();
     int nextRetryMs();
 
     store::TDMod &m_dm;
@@ -111,7 +115,10 @@ private:
     bool m_fullReported = false; // the operator knows events wait for disk space
     bool m_waitReported = false; // the operator knows an event waits after a failure
     bool m_mailReported = false; // the operator knows an e-mail could not be queued
-    std::unique_ptr<MailSavepoint> m_mailSavepoint;
+    bool m_idle = false;         // no stored row is known to wait
+    bool m_inline = false;       // an event is being processed where it was stored
+    bool m_failureShowing = false;
+    QString m_inlineFailure;     // to show once the receiver's unit of work is done
     int m_retryMs = 0;           // pause before the next try of a waiting event
 };
 

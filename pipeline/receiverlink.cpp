@@ -7,6 +7,7 @@
 #include "store/tdmod.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHostAddress>
@@ -79,6 +80,10 @@ ReceiverLink::ReceiverLink(store::TDMod &dm, LinkConsole &console, QObject *pare
     m_giveWayTimer->setSingleShot(true);
     m_giveWayTimer->setInterval(kGiveWayRetryMs);
     connect(m_giveWayTimer, &QTimer::timeout, this, &ReceiverLink::processQueue);
+    m_resumeTimer = new QTimer(this);
+    m_resumeTimer->setSingleShot(true);
+    m_resumeTimer->setInterval(0);
+    connect(m_resumeTimer, &QTimer::timeout, this, &ReceiverLink::processQueue);
 }
 
 ReceiverLink::~ReceiverLink()
@@ -280,15 +285,30 @@ void ReceiverLink::processQueue()
         return;
     QPointer<ReceiverLink> self(this);
     m_handling = true;
+    QElapsedTimer slice;
+    slice.start();
     for (;;) {
         readWaitingBytes();
         if (m_queue.empty() && !pollConnections())
             break;
         if (m_queue.empty())
             continue;
+        // A flood is taken in slices, so that the timers run on time and the
+        // screen repaints between them.
+        if (slice.elapsed() >= kSliceMs) {
+            m_resumeTimer->start();
+            m_handling = false;
+            return; // boxes wait until the frames waiting now are handled
+        }
         if (mustGiveWay(m_queue.front())) {
             m_giveWayTimer->start();
             break;
+        }
+        if (storableEvent(m_queue.front())) {
+            storeGroup();
+            if (!self)
+                return;
+            continue;
         }
         const QueuedFrame queued = m_queue.front();
         m_queue.pop_front();
@@ -299,6 +319,127 @@ void ReceiverLink::processQueue()
     m_handling = false;
     if (!m_pendingError.isEmpty() || m_offlineWarningPending)
         scheduleReports();
+}
+
+std::optional<ReceiverLink::EventFrame> ReceiverLink::storableEvent(const QueuedFrame &queued) const
+{
+    if (queued.heldBack || m_dm.AppClosing() || queued.frame.isEmpty())
+        return std::nullopt;
+    const char type = queued.frame.at(0);
+    if (type != '5' && type != 'S')
+        return std::nullopt;
+    const QString frame = QString::fromLatin1(queued.frame.left(kMaxFrameLength));
+    const std::optional<int> rxNo = decimalNumber(frame.mid(1, 2));
+    const std::optional<int> lineNo = decimalNumber(frame.mid(3, 1));
+    if (!rxNo || !lineNo)
+        return std::nullopt; // taken and reported one by one
+    EventFrame event;
+    event.rxNo = *rxNo;
+    event.lineNo = *lineNo;
+    if (type == '5') {
+        event.protocol = 1;
+        event.data = frame.mid(5, 15);
+    } else {
+        event.protocol = 2;
+        const qsizetype bracket = frame.indexOf(u'[');
+        event.data = bracket < 0 ? frame : frame.mid(bracket);
+    }
+    return event;
+}
+
+void ReceiverLink::storeGroup()
+{
+    // The frames waiting at the front are stored and processed in one unit
+    // of work; only after its commit is each acknowledged, in order. A group
+    // that fails is taken again one frame at a time, so that only the frame
+    // that cannot be stored goes unacknowledged.
+    QPointer<ReceiverLink> self(this);
+    store::Database &db = m_dm.database();
+    std::vector<QueuedFrame> taken;
+    const int limit = m_singleFrames > 0 ? 1 : kMaxGroupFrames;
+    QString error;
+    bool committed = false;
+    try {
+        store::WriteScope scope(db);
+        try {
+            db.ensureWriteLock(kLockAttempts, 100);
+        } catch (const store::EEngineError &e) {
+            // Held by another program for longer than the receiver waits.
+            if (e.isBusy())
+                throw store::EUnableToObtainID();
+            throw;
+        }
+        if (!self)
+            return;
+        QElapsedTimer group;
+        group.start();
+        while (!m_queue.empty() && int(taken.size()) < limit &&
+               (taken.empty() || group.elapsed() < kMaxGroupMs)) {
+            QueuedFrame &queued = m_queue.front();
+            const std::optional<EventFrame> event = storableEvent(queued);
+            if (!event)
+                break;
+            const QDateTime at = core::now();
+            if (!queued.logged) {
+                logLine(at, QString::fromLatin1(queued.frame));
+                queued.logged = true;
+            }
+            if (event->protocol == 1)
+                markReceiverOnline();
+            store::CommsRow row;
+            row.at = at;
+            row.rxNo = event->rxNo;
+            row.lineNo = event->lineNo;
+            row.protocol = event->protocol;
+            row.data = event->data;
+            taken.push_back(queued);
+            m_queue.pop_front();
+            m_dm.StoreEvent(row);
+            if (!self)
+                return;
+        }
+        scope.commit();
+        committed = true;
+    } catch (const core::EAbort &) {
+        // Abandoned quietly by a hook: no message, and no ACK.
+    } catch (const store::EStoreError &e) {
+        error = e.message();
+    } catch (const std::exception &e) {
+        error = QString::fromLocal8Bit(e.what());
+    }
+    if (!self)
+        return;
+    if (committed) {
+        m_singleFrames = std::max(0, m_singleFrames - int(taken.size()));
+        for (const QueuedFrame &queued : taken) {
+            dropRepeatsOf(queued);
+            SendAck(queued.from);
+        }
+        return;
+    }
+    if (taken.size() > 1) {
+        for (auto it = taken.rbegin(); it != taken.rend(); ++it)
+            m_queue.push_front(*it);
+        m_singleFrames = int(taken.size());
+        return;
+    }
+    m_singleFrames = std::max(0, m_singleFrames - 1);
+    if (taken.empty() && !m_queue.empty()) {
+        // The store could not be locked: the frame at the front is the one
+        // that goes without its ACK.
+        const QueuedFrame queued = m_queue.front();
+        m_queue.pop_front();
+        if (!queued.logged)
+            logLine(core::now(), QString::fromLatin1(queued.frame));
+        taken.push_back(queued);
+    }
+    // No ACK: the receiver repeats the frame. It matches ACKs to frames in
+    // order, so nothing it sent after this one may be acknowledged before
+    // the repeat either.
+    if (!taken.empty())
+        holdBackQueuedFrom(taken.front().from);
+    if (!error.isEmpty())
+        reportError(error);
 }
 
 bool ReceiverLink::mustGiveWay(const QueuedFrame &queued) const
@@ -347,8 +488,8 @@ void ReceiverLink::handleFrame(const QueuedFrame &queued)
     // A failure in one frame is reported and never stops the frames after it.
     try {
         const QString frame = QString::fromLatin1(queued.frame.left(kMaxFrameLength));
-        const QDateTime at = core::now();
-        logLine(at, frame);
+        if (!queued.logged)
+            logLine(core::now(), frame);
         if (queued.heldBack || m_dm.AppClosing())
             return;
 
@@ -373,64 +514,12 @@ void ReceiverLink::handleFrame(const QueuedFrame &queued)
                 loc::text("'%1' is not a valid integer value").arg(rxNo ? lineText : rxText));
             return;
         }
-        QString data;
-        if (type == u'5') {
-            data = frame.mid(5, 15);
-        } else {
-            const qsizetype bracket = frame.indexOf(u'[');
-            data = bracket < 0 ? frame : frame.mid(bracket);
-        }
-
-        QPointer<ReceiverLink> self(this);
-        QString error;
-        const bool stored = storeCommsRow(*rxNo, *lineNo, type == u'5' ? 1 : 2, data, at, &error);
-        if (!self)
-            return;
-        if (stored) {
-            dropRepeatsOf(queued);
-            SendAck(queued.from);
-            return;
-        }
-        // No ACK: the receiver repeats the frame. It matches ACKs to frames in
-        // order, so nothing it sent after this one may be acknowledged before
-        // the repeat either.
-        holdBackQueuedFrom(queued.from);
-        if (!error.isEmpty())
-            reportError(error);
+        // Event frames with readable numbers are stored in groups (storeGroup).
     } catch (const std::exception &e) {
         reportError(QString::fromLocal8Bit(e.what()));
     } catch (...) {
         reportError(loc::text("Unexpected failure while handling a receiver frame"));
     }
-}
-
-bool ReceiverLink::storeCommsRow(int rxNo, int lineNo, int protocol, const QString &data,
-                                 const QDateTime &at, QString *error)
-{
-    // The post may dispatch events; nothing here touches the link after it.
-    store::Table &comms = *m_dm.tbComms;
-    bool inserting = false;
-    try {
-        comms.insert();
-        inserting = true;
-        comms.field(u"DateTime"_s).setValue(at);
-        comms.field(u"RxNo"_s).setValue(rxNo);
-        comms.field(u"LineNo"_s).setValue(lineNo);
-        comms.field(u"Protocol"_s).setValue(protocol);
-        comms.field(u"Data"_s).setValue(data);
-        comms.post();
-        return true;
-    } catch (const core::EAbort &) {
-        // Abandoned quietly by a post-error hook: no message, and no ACK.
-    } catch (const store::EStoreError &e) {
-        *error = e.message();
-    } catch (const std::exception &e) {
-        *error = QString::fromLocal8Bit(e.what());
-    }
-    // A clean cursor for the next row.
-    if (inserting && comms.state() == store::Dataset::State::Insert)
-        comms.cancel();
-    return false;
 }
 
 void ReceiverLink::dropRepeatsOf(const QueuedFrame &stored)
@@ -611,7 +700,7 @@ void ReceiverLink::showReports()
     m_reportScheduled = false;
     // Boxes are modal and run their own event loop. Opened outside the frame
     // loop, frames keep being handled and acknowledged while they are open.
-    if (m_handling)
+    if (m_handling || m_resumeTimer->isActive())
         return; // processQueue schedules them again when it is done
     QPointer<ReceiverLink> self(this);
     if (m_offlineWarningPending) {

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <deque>
+#include <optional>
 
 class QTcpServer;
 class QTcpSocket;
@@ -42,6 +43,16 @@ public:
     static constexpr int kWatchdogSeconds = 99;
     static constexpr int kMaxFrameLength = 255;
     static constexpr int kMaxBufferedBytes = 64 * 1024;
+    // Frames already waiting are stored and processed in one unit of work of
+    // at most this many, or as many as this many milliseconds take, then
+    // acknowledged each on its own connection.
+    static constexpr int kMaxGroupFrames = 64;
+    static constexpr int kMaxGroupMs = 20;
+    // Longest run of frame handling before the timers and the screen get a turn.
+    static constexpr int kSliceMs = 50;
+    // Waits for a store held by another program before a group gives up
+    // (no ACK, so the receiver repeats): this many 100 ms attempts.
+    static constexpr int kLockAttempts = 51;
 
     ReceiverLink(store::TDMod &dm, LinkConsole &console, QObject *parent = nullptr);
     ~ReceiverLink() override;
@@ -100,6 +111,15 @@ private:
         QPointer<QTcpSocket> from;
         bool heldBack = false; // behind an unacknowledged frame: log only
         qint64 arrivedMs = 0;  // monotonic clock, when it was cut
+        bool logged = false;   // its log line is written (a group that failed)
+    };
+    // An event frame's Comms values, when the frame is one that is stored.
+    struct EventFrame
+    {
+        int rxNo = 0;
+        int lineNo = 0;
+        int protocol = 1;
+        QString data;
     };
 
     void TCPortWsAccept();
@@ -113,8 +133,8 @@ private:
     bool pollConnections();
     bool mustGiveWay(const QueuedFrame &queued) const;
     void handleFrame(const QueuedFrame &queued);
-    bool storeCommsRow(int rxNo, int lineNo, int protocol, const QString &data, const QDateTime &at,
-                       QString *error);
+    std::optional<EventFrame> storableEvent(const QueuedFrame &queued) const;
+    void storeGroup();
     void dropRepeatsOf(const QueuedFrame &stored);
     void holdBackQueuedFrom(QTcpSocket *socket);
     void SendAck(QTcpSocket *to);
@@ -132,6 +152,8 @@ private:
     QTcpServer *m_server = nullptr;
     QTimer *m_tickTmr = nullptr;
     QTimer *m_giveWayTimer = nullptr;
+    QTimer *m_resumeTimer = nullptr; // the frame loop again, after giving way to the event loop
+    int m_singleFrames = 0; // frames of a failed group, now stored one per unit of work
     QString m_port;
     QHash<QTcpSocket *, Connection> m_connections;
     Connection m_unconnected; // the buffer FeedReceiverBytes cuts

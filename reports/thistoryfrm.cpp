@@ -55,12 +55,12 @@ QString HistoryAccountClause()
     return QStringLiteral("Where (AccNo = :ANo)");
 }
 
-QString HistoryRangeClause(const QDateTime &start, const QDateTime &end)
+QString HistoryRangeClause()
 {
-    // Date-times are compared in the store's own sortable form. Both values
-    // come from the date pickers, never from typed text.
-    return QStringLiteral("Where (AccNo = :ANo) and ((DateTime >= '%1' and DateTime <= '%2'))")
-        .arg(store::dateTimeToStored(start), store::dateTimeToStored(end));
+    // Date-times are compared in the store's own sortable form, bound, so
+    // that every range runs the one prepared text.
+    return QStringLiteral(
+        "Where (AccNo = :ANo) and ((DateTime >= :FromDateTime and DateTime <= :ToDateTime))");
 }
 
 QString EventGroupFilter(const QList<int> &groups)
@@ -259,7 +259,7 @@ void THistoryFrm::openAccount(const QString &accountNo, const QString &accountNa
     retranslateUi();
 }
 
-void THistoryFrm::runHistory(const QString &clause)
+void THistoryFrm::runHistory(const QString &clause, const QDateTime &start, const QDateTime &end)
 {
     store::Query *history = m_dm.qryHistory;
     const QVariant account = history->param(QStringLiteral("ANo"));
@@ -267,6 +267,8 @@ void THistoryFrm::runHistory(const QString &clause)
     history->setLine(1, clause);
     history->prepare();
     history->setParam(QStringLiteral("ANo"), account);
+    history->setParam(QStringLiteral("FromDateTime"), start);
+    history->setParam(QStringLiteral("ToDateTime"), end);
     history->open();
 }
 
@@ -301,7 +303,7 @@ void THistoryFrm::cbUseDateClick()
         if (cbUseDate->isChecked()) {
             const QDateTime start(dpStart->date(), QTime(0, 0, 0));
             const QDateTime end(dpEnd->date(), QTime(23, 59, 59));
-            runHistory(HistoryRangeClause(start, end));
+            runHistory(HistoryRangeClause(), start, end);
         } else {
             runHistory(HistoryAccountClause());
         }

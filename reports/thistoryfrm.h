@@ -23,8 +23,9 @@ namespace reports {
 
 // Line 1 of qryHistory: every row of the account.
 QString HistoryAccountClause();
-// Line 1 of qryHistory: the account's rows from start to end, both included.
-QString HistoryRangeClause(const QDateTime &start, const QDateTime &end);
+// Line 1 of qryHistory: the account's rows from :FromDateTime to :ToDateTime,
+// both included.
+QString HistoryRangeClause();
 // The row filter for the ticked event groups, in list order:
 // "(EventGroup = 1) or (EventGroup = 3)"; empty (every row) when none is ticked.
 QString EventGroupFilter(const QList<int> &groups);
@@ -81,7 +82,8 @@ private:
     void FormCreate();
     void FormClose();
     void stretchColumns();
-    void runHistory(const QString &clause);
+    void runHistory(const QString &clause, const QDateTime &start = {},
+                    const QDateTime &end = {});
     void showCurrentRow();
     QString cellText(const QModelIndex &index) const;
 

@@ -230,6 +230,13 @@ void Database::close()
 {
     if (!QSqlDatabase::contains(m_connectionName))
         return;
+    // The cached statements go before their connection.
+    for (auto &copies : m_statements) {
+        for (auto &entry : copies)
+            entry->query = QSqlQuery();
+    }
+    m_statements.clear();
+    m_prepared = m_runs = 0;
     {
         QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
         if (db.isOpen()) {
@@ -261,6 +268,8 @@ QSqlDatabase Database::connection() const
 
 QSqlQuery Database::exec(const QString &sql, const QVariantList &values)
 {
+    ++m_prepared;
+    ++m_runs;
     QSqlQuery q(connection());
     q.setForwardOnly(true);
     if (!q.prepare(sql))
@@ -274,6 +283,8 @@ QSqlQuery Database::exec(const QString &sql, const QVariantList &values)
 
 QSqlQuery Database::exec(const QString &sql, const QVariantMap &named)
 {
+    ++m_prepared;
+    ++m_runs;
     QSqlQuery q(connection());
     q.setForwardOnly(true);
     if (!q.prepare(sql))
@@ -285,13 +296,105 @@ QSqlQuery Database::exec(const QString &sql, const QVariantMap &named)
     return q;
 }
 
+// ---- Statement cache -------------------------------------------------------
+
+namespace {
+// Copies of one text kept for nested callers; beyond this they are made afresh.
+constexpr std::size_t kCopiesPerText = 4;
+} // namespace
+
+Statement Database::statement(const QString &sql)
+{
+    auto &copies = m_statements[sql];
+    for (const auto &entry : copies) {
+        if (!entry->leased) {
+            entry->leased = true;
+            return Statement(entry);
+        }
+    }
+    auto entry = std::make_shared<Statement::Entry>();
+    entry->query = QSqlQuery(connection());
+    entry->query.setForwardOnly(true);
+    ++m_prepared;
+    if (!entry->query.prepare(sql)) {
+        const QSqlError e = entry->query.lastError();
+        m_statements.remove(sql);
+        throwError(e, sql);
+    }
+    entry->leased = true;
+    entry->runs = &m_runs;
+    if (copies.size() < kCopiesPerText)
+        copies.push_back(entry);
+    return Statement(entry);
+}
+
+Statement Database::run(const QString &sql, const QVariantList &values)
+{
+    Statement st = statement(sql);
+    st.exec(values);
+    return st;
+}
+
+Statement::Statement(Statement &&other) noexcept : m_entry(std::move(other.m_entry)) {}
+
+Statement &Statement::operator=(Statement &&other) noexcept
+{
+    if (this != &other) {
+        release();
+        m_entry = std::move(other.m_entry);
+    }
+    return *this;
+}
+
+Statement::~Statement()
+{
+    release();
+}
+
+void Statement::release()
+{
+    if (!m_entry)
+        return;
+    m_entry->query.finish();
+    m_entry->leased = false;
+    m_entry.reset();
+}
+
+Statement &Statement::bind(int position, const QVariant &value)
+{
+    m_entry->query.bindValue(position, value);
+    return *this;
+}
+
+Statement &Statement::bind(const QString &placeholder, const QVariant &value)
+{
+    m_entry->query.bindValue(placeholder, value);
+    return *this;
+}
+
+Statement &Statement::exec()
+{
+    if (m_entry->runs)
+        ++*m_entry->runs;
+    if (!m_entry->query.exec())
+        Database::throwError(m_entry->query.lastError());
+    return *this;
+}
+
+Statement &Statement::exec(const QVariantList &values)
+{
+    for (int i = 0; i < values.size(); ++i)
+        m_entry->query.bindValue(i, values[i]);
+    return exec();
+}
+
 void Database::ensureWriteLock(int attempts, int waitMs)
 {
     if (m_begun)
         return;
     for (int attempt = 1;; ++attempt) {
         try {
-            exec(QStringLiteral("BEGIN IMMEDIATE"));
+            run(QStringLiteral("BEGIN IMMEDIATE"));
             m_begun = true;
             return;
         } catch (const EEngineError &e) {
@@ -386,17 +489,17 @@ void Database::endScope(bool commit)
         m_begun = false;
         if (commit) {
             try {
-                exec(QStringLiteral("COMMIT"));
+                run(QStringLiteral("COMMIT"));
             } catch (...) {
                 try {
-                    exec(QStringLiteral("ROLLBACK"));
+                    run(QStringLiteral("ROLLBACK"));
                 } catch (...) {
                 }
                 throw;
             }
         } else {
             try {
-                exec(QStringLiteral("ROLLBACK"));
+                run(QStringLiteral("ROLLBACK"));
             } catch (...) {
             }
         }

@@ -2,15 +2,60 @@
 
 #include <QHash>
 #include <QSet>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
 #include <functional>
+#include <memory>
+#include <vector>
 
-class QSqlQuery;
 class QSqlError;
 
 namespace store {
+
+class Database;
+
+// A prepared statement lent out of the store's cache. Giving it back resets
+// it, so that a finished SELECT holds no read snapshot of the journal open.
+class Statement
+{
+public:
+    Statement() = default;
+    Statement(Statement &&other) noexcept;
+    Statement &operator=(Statement &&other) noexcept;
+    Statement(const Statement &) = delete;
+    Statement &operator=(const Statement &) = delete;
+    ~Statement();
+
+    // Binds the values in order, runs the statement; throws on failure.
+    Statement &exec(const QVariantList &values);
+    Statement &bind(int position, const QVariant &value);
+    Statement &bind(const QString &placeholder, const QVariant &value); // ":Name"
+    Statement &exec();
+
+    bool next() { return m_entry->query.next(); }
+    QVariant value(int column) const { return m_entry->query.value(column); }
+    qint64 lastInsertId() const { return m_entry->query.lastInsertId().toLongLong(); }
+    int rowsAffected() const { return m_entry->query.numRowsAffected(); }
+    QSqlRecord record() const { return m_entry->query.record(); }
+    // Resets the statement now (the lease stays).
+    void finish() { m_entry->query.finish(); }
+
+private:
+    friend class Database;
+    struct Entry
+    {
+        QSqlQuery query;
+        bool leased = false;
+        int *runs = nullptr; // the store's count of statements run
+    };
+    explicit Statement(std::shared_ptr<Entry> entry) : m_entry(std::move(entry)) {}
+    void release();
+
+    std::shared_ptr<Entry> m_entry;
+};
 
 // One connection to the store file. Everything runs on the UI thread, so one
 // connection serves every table cursor and statement of the program.
@@ -37,6 +82,17 @@ public:
     // Prepares and runs one statement with its values bound; throws on failure.
     QSqlQuery exec(const QString &sql, const QVariantList &values = {});
     QSqlQuery exec(const QString &sql, const QVariantMap &named);
+
+    // The statement for this text, prepared once per connection and kept.
+    // While it is lent out (a caller below us in a nested event loop still
+    // holds it) a second one is prepared beside it.
+    Statement statement(const QString &sql);
+    // Lends the statement, binds the values in order and runs it; throws.
+    Statement run(const QString &sql, const QVariantList &values = {});
+    // Statements prepared since the store opened (for benchmarks and tests).
+    int statementsPrepared() const { return m_prepared; }
+    // Statements run since the store opened, prepared afresh or not.
+    int statementsRun() const { return m_runs; }
 
     // Takes the store's write lock unless this scope already holds it. A busy
     // store is tried again after waits of waitMs that keep dispatching events,
@@ -71,6 +127,9 @@ private:
     bool m_begun = false;
     QList<std::function<void()>> m_afterCommit;
     QHash<QString, const void *> m_rowLocks;
+    QHash<QString, std::vector<std::shared_ptr<Statement::Entry>>> m_statements;
+    int m_prepared = 0;
+    int m_runs = 0;
 };
 
 // A unit of work: everything written inside it commits together, or not at

@@ -116,6 +116,9 @@ public:
 signals:
     // The set of rows changed (open, refresh, post, delete, filter).
     void dataChanged();
+    // One row came in at position, the others kept their order (a row
+    // stored by the event path); the current record stays on its row.
+    void rowInserted(int position);
     // The current record moved to another row.
     void currentChanged();
     void stateChanged();

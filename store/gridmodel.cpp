@@ -28,6 +28,7 @@ DatasetGridModel::DatasetGridModel(Dataset &dataset, const QList<GridField> &col
     m_fetched = m_known = datasetRows();
     m_indicatorRow = m_dataset.isOpen() ? m_dataset.recNo() : -1;
     connect(&m_dataset, &Dataset::dataChanged, this, &DatasetGridModel::datasetChanged);
+    connect(&m_dataset, &Dataset::rowInserted, this, &DatasetGridModel::datasetRowInserted);
     connect(&m_dataset, &Dataset::currentChanged, this, &DatasetGridModel::currentMoved);
     connect(&m_dataset, &Dataset::stateChanged, this, &DatasetGridModel::currentMoved);
 }
@@ -129,6 +130,31 @@ void DatasetGridModel::datasetChanged()
     m_indicatorRow = m_dataset.isOpen() ? m_dataset.recNo() : -1;
     endResetModel();
     currentMoved();
+}
+
+void DatasetGridModel::datasetRowInserted(int position)
+{
+    // The rows around it keep what was read of them, one place further on.
+    if (m_insertRow || position < 0 || position > m_known) {
+        datasetChanged();
+        return;
+    }
+    QHash<int, QVector<QVariant>> moved;
+    moved.reserve(m_cache.size());
+    for (auto it = m_cache.cbegin(); it != m_cache.cend(); ++it)
+        moved.insert(it.key() >= position ? it.key() + 1 : it.key(), it.value());
+    const bool shown = position < m_fetched || m_fetched == m_known;
+    ++m_known;
+    if (!shown) {
+        m_cache = std::move(moved);
+        return; // reached by fetching as the view scrolls there
+    }
+    beginInsertRows({}, position, position);
+    m_cache = std::move(moved);
+    ++m_fetched;
+    if (m_indicatorRow >= position)
+        ++m_indicatorRow;
+    endInsertRows();
 }
 
 int DatasetGridModel::editRow() const

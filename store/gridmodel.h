@@ -96,6 +96,7 @@ protected:
 
 private:
     void datasetChanged();
+    void datasetRowInserted(int position);
     void currentMoved();
     void resolveFields();
     int datasetRows() const;

@@ -131,15 +131,39 @@ void Query::masterMoved()
     }
 }
 
+Query::Shape &Query::shape(const QString &sql) const
+{
+    auto it = m_shapes.find(sql);
+    if (it != m_shapes.end())
+        return it.value();
+    // A statement whose lines are rewritten often keeps only its recent texts.
+    if (m_shapes.size() >= 32)
+        m_shapes.clear();
+    static const QRegularExpression names(QStringLiteral(":([A-Za-z_][A-Za-z0-9_]*)"));
+    Shape s;
+    auto match = names.globalMatch(sql);
+    while (match.hasNext()) {
+        const QString name = match.next().captured(1);
+        if (!s.params.contains(name))
+            s.params << name;
+    }
+    return m_shapes.insert(sql, s).value();
+}
+
+Statement Query::run(const QString &sql, const QVariantMap &values) const
+{
+    Statement st = m_db.statement(sql);
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        st.bind(QLatin1Char(':') + it.key(), it.value());
+    st.exec();
+    return st;
+}
+
 QVariantMap Query::boundValues() const
 {
     // Only parameters that occur in the text: SQLite refuses unknown names.
-    static const QRegularExpression names(QStringLiteral(":([A-Za-z_][A-Za-z0-9_]*)"));
     QVariantMap bound;
-    const QString sql = text();
-    auto it = names.globalMatch(sql);
-    while (it.hasNext()) {
-        const QString name = it.next().captured(1);
+    for (const QString &name : std::as_const(shape(text()).params)) {
         const ParamDef *def = paramDef(name);
         QVariant value;
         if (m_master && m_master->isOpen() && m_master->hasField(name)) {
@@ -186,14 +210,24 @@ void Query::readRows()
     // between blocks, so writers and checkpoints are never held up.
     const int from = static_cast<int>(m_rows.size());
     QString sql = text();
-    if (m_block > 0)
-        sql += QStringLiteral("\nLimit %1 Offset %2").arg(m_block + 1).arg(from);
-    QSqlQuery q = m_db.exec(sql, m_openedWith);
-    const QSqlRecord rec = q.record();
-    if (from == 0) {
-        QList<FieldDef> fields;
+    QVariantMap values = m_openedWith;
+    if (m_block > 0) {
+        // Bound, so that every block runs the one prepared text.
+        sql += QStringLiteral("\nLimit :QueryBlockRows Offset :QueryBlockFrom");
+        values.insert(QStringLiteral("QueryBlockRows"), m_block + 1);
+        values.insert(QStringLiteral("QueryBlockFrom"), from);
+    }
+    Statement q = run(sql, values);
+    Shape &known = shape(sql);
+    if (!known.fieldsKnown) {
+        const QSqlRecord rec = q.record();
         for (int i = 0; i < rec.count(); ++i)
-            fields << resultField(rec.fieldName(i));
+            known.fields << resultField(rec.fieldName(i));
+        known.fieldsKnown = true;
+    }
+    const int columns = static_cast<int>(known.fields.size());
+    if (from == 0) {
+        QList<FieldDef> fields = known.fields;
         for (const auto &calc : std::as_const(m_calculated))
             fields << calc.first;
         setFields(fields);
@@ -207,10 +241,10 @@ void Query::readRows()
             break;
         }
         QVector<QVariant> row(width);
-        for (int i = 0; i < rec.count(); ++i)
+        for (int i = 0; i < columns; ++i)
             row[i] = q.value(i);
         for (int c = 0; c < m_calculated.size(); ++c)
-            row[rec.count() + c] =
+            row[columns + c] =
                 toStored(m_calculated[c].first, m_calculated[c].second(*this, row));
         m_rows.append(row);
         ++read;
@@ -246,8 +280,9 @@ int Query::execSql()
     close();
     WriteScope scope(m_db);
     m_db.ensureWriteLock();
-    QSqlQuery q = m_db.exec(text(), boundValues());
-    const int changed = q.numRowsAffected();
+    Statement q = run(text(), boundValues());
+    const int changed = q.rowsAffected();
+    q.finish();
     scope.commit();
     m_prepared = true;
     return changed;

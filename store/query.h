@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/database.h"
 #include "store/dataset.h"
 
 #include <QStringList>
@@ -73,6 +74,16 @@ protected:
 
 private:
     QVariantMap boundValues() const;
+    // What is worked out once per text: the parameter names in it and, once
+    // it has run, its result fields.
+    struct Shape
+    {
+        QStringList params;
+        QList<FieldDef> fields;
+        bool fieldsKnown = false;
+    };
+    Shape &shape(const QString &sql) const;
+    Statement run(const QString &sql, const QVariantMap &values) const;
     void applyFilter();
     void readRows();
     void filterRows(int from);
@@ -92,6 +103,7 @@ private:
     int m_pos = -1;
     int m_block = 0;
     bool m_more = false;
+    mutable QHash<QString, Shape> m_shapes; // by text
 };
 
 } // namespace store

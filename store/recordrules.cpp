@@ -289,15 +289,22 @@ void RecordRules::tbPendingAfterPost(Table &t)
     // Counted only once the row is committed: a rolled-back alarm never was.
     m_dm.database().afterCommit([this, priority, inserted, before] {
         if (inserted) {
-            countPending(priority, +1);
-        } else if (before != priority) {
+            pendingRowAdded(priority);
+            return;
+        }
+        if (before != priority) {
             countPending(before, -1);
             countPending(priority, +1);
         }
         m_dm.consoleHooks().RefreshStatusAndCounts();
-        if (inserted)
-            m_dm.consoleHooks().RestoreFromMinimised();
     });
+}
+
+void RecordRules::pendingRowAdded(int priority)
+{
+    countPending(priority, +1);
+    m_dm.consoleHooks().RefreshStatusAndCounts();
+    m_dm.consoleHooks().RestoreFromMinimised();
 }
 
 void RecordRules::tbPendingBeforeDelete(Table &t)

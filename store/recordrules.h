@@ -64,6 +64,11 @@ public:
     // unit of work: all of them, or (on failure, which propagates) none.
     void makeAccountRows(const QString &accountNo, int panelType);
 
+    // A new Pending row of this priority has committed: counted, the console
+    // told, a minimised main window brought back. Both the Pending cursor and
+    // the event path call it.
+    void pendingRowAdded(int priority);
+
 private:
     void tbAccountsAfterInsert(Table &t);
     void tbAccountsBeforePost(Table &t);

@@ -264,9 +264,39 @@ QStringList createStatements(const TableDef &def)
     return sql;
 }
 
+namespace {
+void appendTwo(QString &out, int value)
+{
+    out += QLatin1Char(char('0' + value / 10 % 10));
+    out += QLatin1Char(char('0' + value % 10));
+}
+} // namespace
+
 QString dateTimeToStored(const QDateTime &value)
 {
-    return value.isValid() ? value.toString(kDateTimeFormat) : QString();
+    if (!value.isValid())
+        return {};
+    // Written from the value's own date and time: no look-up of the local
+    // time zone per value on the event path.
+    const QDate d = value.date();
+    const QTime t = value.time();
+    if (d.year() < 1000 || d.year() > 9999)
+        return value.toString(kDateTimeFormat);
+    QString out;
+    out.reserve(19);
+    appendTwo(out, d.year() / 100);
+    appendTwo(out, d.year() % 100);
+    out += QLatin1Char('-');
+    appendTwo(out, d.month());
+    out += QLatin1Char('-');
+    appendTwo(out, d.day());
+    out += QLatin1Char(' ');
+    appendTwo(out, t.hour());
+    out += QLatin1Char(':');
+    appendTwo(out, t.minute());
+    out += QLatin1Char(':');
+    appendTwo(out, t.second());
+    return out;
 }
 
 QString timeToStored(const QTime &value)

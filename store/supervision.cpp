@@ -115,10 +115,11 @@ void Supervision::CheckLateClosing(const QDateTime &at)
     const QTime minute(at.time().hour(), at.time().minute(), 0);
     Query &q = *m_dm.qryOCStatus;
     q.close();
-    // The time literal is made here from the clock, never from input.
+    // The time is bound: a day's text stays the same, prepared once.
     q.setLine(1, QStringLiteral("Where (OCStatus = 0) and (%1CloseExcept = True) and "
-                                "(%1CloseTime = '%2')")
-                     .arg(day, timeToStored(minute)));
+                                "(%1CloseTime = :CloseTime)")
+                     .arg(day));
+    q.setParam(QStringLiteral("CloseTime"), timeToStored(minute));
     q.open();
     const QStringList accounts = accountsOf(q);
     q.close();
@@ -175,19 +176,14 @@ void Supervision::InsertSyntheticEvent(const QString &accountNo, const QString &
     const int at = data.indexOf(QLatin1String("%s"));
     if (at >= 0)
         data.replace(at, 2, accountNo);
-    Table &comms = *m_dm.tbComms;
-    comms.insert();
-    try {
-        comms.field(QStringLiteral("DateTime")).setValue(core::now());
-        comms.field(QStringLiteral("RxNo")).setValue(0);
-        comms.field(QStringLiteral("LineNo")).setValue(0);
-        comms.field(QStringLiteral("Protocol")).setValue(1);
-        comms.field(QStringLiteral("Data")).setValue(data);
-        comms.post();
-    } catch (...) {
-        comms.cancel();
-        throw;
-    }
+    CommsRow row;
+    row.at = core::now();
+    row.rxNo = 0;
+    row.lineNo = 0;
+    row.protocol = 1;
+    row.data = data;
+    // The same road as a received event.
+    m_dm.StoreEvent(row);
     scope.commit();
 }
 

@@ -86,12 +86,12 @@ void Table::refreshAppended()
     // row is gone was purged meanwhile and is read again (both look-ups use
     // the row number, so they cost the same at any size).
     const qint64 last = m_rowids.back();
-    QSqlQuery first = m_db.exec(QStringLiteral("SELECT min(rowid) FROM \"%1\"").arg(m_def->name));
+    Statement first = m_db.run(QStringLiteral("SELECT min(rowid) FROM \"%1\"").arg(m_def->name));
     if (!first.next() || first.value(0).toLongLong() != m_rowids.front()) {
         reload(currentRowId(), m_pos);
         return;
     }
-    QSqlQuery q = m_db.exec(QStringLiteral("SELECT rowid FROM \"%1\" WHERE rowid >= ? ORDER BY rowid")
+    Statement q = m_db.run(QStringLiteral("SELECT rowid FROM \"%1\" WHERE rowid >= ? ORDER BY rowid")
                                 .arg(m_def->name),
                             {last});
     if (!q.next() || q.value(0).toLongLong() != last) {
@@ -207,7 +207,7 @@ void Table::reload(qint64 keepRowid, int fallbackPosition)
     QVariantList values;
     const QString sql = QStringLiteral("SELECT rowid FROM \"%1\"").arg(m_def->name) +
                         whereClause(values) + orderClause();
-    QSqlQuery q = m_db.exec(sql, values);
+    Statement q = m_db.run(sql, values);
     std::vector<qint64> rows;
     rows.reserve(m_rowids.size() + 1);
     while (q.next())
@@ -231,11 +231,118 @@ void Table::reload(qint64 keepRowid, int fallbackPosition)
     emit currentChanged();
 }
 
+namespace {
+
+// The engine's order of stored values: null, then numbers, then text.
+int compareStored(const QVariant &a, const QVariant &b)
+{
+    auto rank = [](const QVariant &v) {
+        if (v.isNull())
+            return 0;
+        const int t = v.typeId();
+        return t == QMetaType::QString || t == QMetaType::QByteArray ? 2 : 1;
+    };
+    const int ra = rank(a), rb = rank(b);
+    if (ra != rb)
+        return ra < rb ? -1 : 1;
+    if (ra == 0)
+        return 0;
+    if (ra == 1) {
+        const double x = a.toDouble(), y = b.toDouble();
+        return x < y ? -1 : (x > y ? 1 : 0);
+    }
+    return a.toString().compare(b.toString());
+}
+
+} // namespace
+
+QVector<QVariant> Table::orderKey(qint64 rowid) const
+{
+    if (m_selectKey.isEmpty()) {
+        const QString order = orderClause().mid(QStringLiteral(" ORDER BY ").size());
+        m_selectKey =
+            QStringLiteral("SELECT %1 FROM \"%2\" WHERE rowid = ?").arg(order, m_def->name);
+    }
+    Statement q = m_db.run(m_selectKey, {rowid});
+    QVector<QVariant> key;
+    if (q.next()) {
+        // The last order field is the row number itself.
+        const int n = static_cast<int>(orderClause().count(QLatin1Char(',')));
+        for (int i = 0; i < n; ++i)
+            key << q.value(i);
+    }
+    key << rowid;
+    return key;
+}
+
+void Table::noteInserted(qint64 rowid)
+{
+    if (!isOpen() || rowid < 0)
+        return;
+    if (m_master || !activeFilter().isEmpty()) {
+        if (state() == State::Browse && !m_posting)
+            reload(currentRowId(), m_pos);
+        return;
+    }
+    const bool logOrder = m_indexName.isEmpty() && m_def->primaryKey.isEmpty();
+    std::size_t position = m_rowids.size();
+    if (logOrder) {
+        const auto it = std::lower_bound(m_rowids.begin(), m_rowids.end(), rowid);
+        if (it != m_rowids.end() && *it == rowid)
+            return;
+        position = static_cast<std::size_t>(it - m_rowids.begin());
+    } else {
+        // A binary search over the rows held, reading only the order fields
+        // of the few rows it looks at.
+        const QVector<QVariant> key = orderKey(rowid);
+        std::size_t lo = 0, hi = m_rowids.size();
+        while (lo < hi) {
+            const std::size_t mid = lo + (hi - lo) / 2;
+            if (m_rowids[mid] == rowid)
+                return;
+            const QVector<QVariant> other = orderKey(m_rowids[mid]);
+            int c = 0;
+            for (int i = 0; i < key.size() && c == 0; ++i)
+                c = compareStored(other.value(i), key.value(i));
+            if (c < 0)
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        position = lo;
+    }
+    const bool wasEmpty = m_rowids.empty();
+    m_rowids.insert(m_rowids.begin() + static_cast<std::ptrdiff_t>(position), rowid);
+    const int at = static_cast<int>(position);
+    if (wasEmpty) {
+        m_pos = 0;
+        m_loadedRowid = -1;
+    } else if (m_pos >= at) {
+        ++m_pos;
+    }
+    m_bof = m_pos <= 0;
+    m_eof = false;
+    if (logOrder && at == recordCount() - 1 && !wasEmpty) {
+        // A log grows at its end, as after a post of its own.
+        m_onlyRowsAdded = true;
+        emit dataChanged();
+        return;
+    }
+    if (wasEmpty || logOrder) {
+        m_onlyRowsAdded = at == recordCount() - 1;
+        emit dataChanged();
+        emit currentChanged();
+        return;
+    }
+    emit rowInserted(at);
+}
+
 QVector<QVariant> Table::readRow(qint64 rowid) const
 {
-    QSqlQuery q = m_db.exec(
-        QStringLiteral("SELECT %1 FROM \"%2\" WHERE rowid = ?").arg(columnList(), m_def->name),
-        {rowid});
+    if (m_selectRow.isEmpty())
+        m_selectRow =
+            QStringLiteral("SELECT %1 FROM \"%2\" WHERE rowid = ?").arg(columnList(), m_def->name);
+    Statement q = m_db.run(m_selectRow, {rowid});
     QVector<QVariant> row(m_fields.size());
     if (q.next()) {
         for (int i = 0; i < m_fields.size(); ++i)
@@ -382,7 +489,7 @@ bool Table::locate(const QString &fieldName, const QVariant &value)
     where += where.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ");
     where += QStringLiteral("\"%1\" = ?").arg(m_fields[fi].name);
     values << toStored(m_fields[fi], value);
-    QSqlQuery q = m_db.exec(QStringLiteral("SELECT rowid FROM \"%1\"").arg(m_def->name) + where +
+    Statement q = m_db.run(QStringLiteral("SELECT rowid FROM \"%1\"").arg(m_def->name) + where +
                                 orderClause() + QStringLiteral(" LIMIT 1"),
                             values);
     if (!q.next())
@@ -495,8 +602,8 @@ void Table::writeRow()
                                       .arg(m_def->name, cols.join(QStringLiteral(", ")),
                                            marks.join(QStringLiteral(", ")));
         m_db.ensureWriteLock();
-        QSqlQuery q = m_db.exec(sql, values);
-        m_editRowid = q.lastInsertId().toLongLong();
+        Statement q = m_db.run(sql, values);
+        m_editRowid = q.lastInsertId();
         return;
     }
     // Only the fields given a value here, so that changes made meanwhile by
@@ -513,7 +620,7 @@ void Table::writeRow()
         return;
     values << m_editRowid;
     m_db.ensureWriteLock();
-    m_db.exec(QStringLiteral("UPDATE \"%1\" SET %2 WHERE rowid = ?")
+    m_db.run(QStringLiteral("UPDATE \"%1\" SET %2 WHERE rowid = ?")
                   .arg(m_def->name, sets.join(QStringLiteral(", "))),
               values);
 }
@@ -595,7 +702,7 @@ void Table::remove()
     {
         WriteScope scope(m_db);
         m_db.ensureWriteLock();
-        m_db.exec(QStringLiteral("DELETE FROM \"%1\" WHERE rowid = ?").arg(m_def->name), {rowid});
+        m_db.run(QStringLiteral("DELETE FROM \"%1\" WHERE rowid = ?").arg(m_def->name), {rowid});
         scope.commit();
     }
     reload(-1, m_pos);

@@ -43,6 +43,10 @@ public:
     // grows); any other cursor, or one whose last row is gone, is refreshed
     // in full.
     void refreshAppended();
+    // A row stored past this cursor (by the event path, in a unit of work
+    // that has committed): taken into its place without reading the other
+    // rows again. A cursor with a master or a filter is refreshed in full.
+    void noteInserted(qint64 rowid);
 
     // "" is the primary order (key, or insertion order); otherwise a named index.
     void setIndexName(const QString &indexName);
@@ -98,6 +102,7 @@ protected:
 
 private:
     void reload(qint64 keepRowid, int fallbackPosition);
+    QVector<QVariant> orderKey(qint64 rowid) const;
     QString whereClause(QVariantList &values) const;
     QString orderClause() const;
     QString columnList() const;
@@ -129,6 +134,8 @@ private:
     bool m_postedNewRow = false;
     bool m_posting = false;
     bool m_onlyRowsAdded = false;
+    mutable QString m_selectRow; // the text that reads one row, made once
+    mutable QString m_selectKey; // the text that reads a row's order fields
 };
 
 } // namespace store

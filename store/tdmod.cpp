@@ -90,7 +90,9 @@ TDMod::TDMod(const QString &programFolder, QObject *parent)
     qryHistory = query("qryHistory",
                        L({"Select * From History ", "Where (AccNo = :ANo)",
                           "Order by DateTime DESC, ID DESC"}),
-                       {{QStringLiteral("ANo"), P::Text}});
+                       {{QStringLiteral("ANo"), P::Text},
+                        {QStringLiteral("FromDateTime"), P::DateTime},
+                        {QStringLiteral("ToDateTime"), P::DateTime}});
     DelHistory = query("DelHistory", L({"DELETE FROM HISTORY", "WHERE ACCNO = :ANo"}),
                        {{QStringLiteral("ANo"), P::Text}});
     UpdAccounts = query("UpdAccounts",
@@ -113,7 +115,8 @@ TDMod::TDMod(const QString &programFolder, QObject *parent)
     qryOCStatus = query("qryOCStatus",
                         L({"Select AccountNo from Accounts",
                            "Where ((OCStatus = 0) and (MonCloseExcept = True)) and (MonCloseTime "
-                           "< '21:01:00')"}));
+                           "< '21:01:00')"}),
+                        {{QStringLiteral("CloseTime"), P::Text}});
     updAllAccounts = query("updAllAccounts", L({"UPDATE ACCOUNTS", "SET EngOnSite = TRUE"}));
     qryOpenTime = query("qryOpenTime",
                         L({"Select MonOpenTime As OpenTime from Accounts",
@@ -160,12 +163,35 @@ void TDMod::notifyAfterCommit(Table *table, const QString &field, QEvent::Type t
         if (!t.postedNewRow())
             return;
         const int id = t.field(field).asInteger();
+        if (type == core::NewCommsEventType && m_sink)
+            m_sink->rowLeftWaiting(id);
         // Announced only once the row is committed, and exactly once.
-        m_db.afterCommit([this, id, type]() {
-            if (m_notifyTarget)
-                QCoreApplication::postEvent(m_notifyTarget, new core::RowEvent(type, id));
-        });
+        m_db.afterCommit([this, id, type]() { announceRow(type, id); });
     };
+}
+
+void TDMod::announceRow(QEvent::Type type, int id)
+{
+    if (m_notifyTarget)
+        QCoreApplication::postEvent(m_notifyTarget, new core::RowEvent(type, id));
+}
+
+int TDMod::StoreEvent(const CommsRow &row)
+{
+    const StoredRow stored = m_events.insertComms(row);
+    CommsRow kept = row;
+    kept.id = stored.id;
+    const qint64 rowid = stored.rowid;
+    m_db.afterCommit([this, rowid] { tbComms->noteInserted(rowid); });
+    if (m_sink && m_sink->takesInline()) {
+        m_sink->processStored(kept);
+    } else {
+        if (m_sink)
+            m_sink->rowLeftWaiting(stored.id);
+        const int id = stored.id;
+        m_db.afterCommit([this, id] { announceRow(core::NewCommsEventType, id); });
+    }
+    return stored.id;
 }
 
 QString TDMod::defaultMasterName()
@@ -279,12 +305,14 @@ int TDMod::AllocateIdBlock(const QString &counter, int count)
             throw EUnableToObtainID();
         throw;
     }
-    QSqlQuery q = m_db.exec(QStringLiteral("SELECT \"%1\" FROM IDs LIMIT 1").arg(counter));
+    // Read and moved on in one statement.
+    Statement q = m_db.run(
+        QStringLiteral("UPDATE IDs SET \"%1\" = \"%1\" + ? RETURNING \"%1\" - ?").arg(counter),
+        {count, count});
     if (!q.next())
         throw EUnableToObtainID();
     const qint64 value = q.value(0).toLongLong();
     q.finish();
-    m_db.exec(QStringLiteral("UPDATE IDs SET \"%1\" = ?").arg(counter), {value + count});
     scope.commit();
     return static_cast<int>(value);
 }

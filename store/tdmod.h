@@ -2,6 +2,7 @@
 
 #include "core/consolehooks.h"
 #include "store/database.h"
+#include "store/eventstore.h"
 #include "store/query.h"
 #include "store/recordrules.h"
 #include "store/table.h"
@@ -17,6 +18,22 @@
 namespace store {
 
 class Supervision;
+
+// Processes events in the unit of work that stores them (the event processor).
+class EventIntake
+{
+public:
+    virtual ~EventIntake() = default;
+    // Whether a row stored now may be processed at once: no earlier row waits
+    // and no event is being processed below us.
+    virtual bool takesInline() const = 0;
+    // Processes the Comms row just stored, inside its open unit of work. An
+    // engine error propagates and rolls the unit back; any other failure
+    // leaves the row stored and waiting.
+    virtual void processStored(const CommsRow &row) = 0;
+    // A row was stored for later processing (announced after the commit).
+    virtual void rowLeftWaiting(int commsId) = 0;
+};
 
 // The logged-on operator's name, password and rights, copied at log-on and
 // read by every window that enforces a right.
@@ -69,6 +86,17 @@ public:
     core::ConsoleHooks &consoleHooks() { return m_hooks ? *m_hooks : m_noHooks; }
     void setConsoleHooks(core::ConsoleHooks *hooks) { m_hooks = hooks; }
 
+    // The one road of every event into the store, received or synthetic:
+    // stores the Comms row inside the caller's unit of work (which holds the
+    // write lock) and processes it there when the processor can take it;
+    // otherwise announces it for processing after the commit. Returns its ID.
+    int StoreEvent(const CommsRow &row);
+    EventStore &events() { return m_events; }
+    void setEventIntake(EventIntake *sink) { m_sink = sink; }
+    EventIntake *eventIntake() const { return m_sink; }
+    // Posts a new-row notification (new-comms, new-mail) to the notify target.
+    void announceRow(QEvent::Type type, int id);
+
     // Raises event 451 when the account opened before today's opening time;
     // called by the event processor right after it marked an account open.
     void CheckEarlyOpening(const QString &accountNo);
@@ -118,6 +146,8 @@ private:
     void notifyAfterCommit(Table *table, const QString &field, QEvent::Type type);
 
     Database m_db;
+    EventStore m_events{m_db};
+    EventIntake *m_sink = nullptr;
     QString m_programFolder;
     QString m_dataFolder;
     QPointer<QObject> m_notifyTarget;

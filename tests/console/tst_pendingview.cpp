@@ -1,6 +1,7 @@
 // The pending alarm queue in the real main window, filled by the event
 // processor from stored Comms rows, as the operator meets it.
 #include "console/accountpages.h"
+#include "console/coalescedhooks.h"
 #include "console/pendingview.h"
 #include "console/shellopen.h"
 #include "console/tmainfrm.h"
@@ -21,6 +22,7 @@
 #include <QSqlQuery>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTcpSocket>
 #include <QtTest>
 
 using console::TMainFrm;
@@ -81,6 +83,22 @@ bool near(const QColor &a, const QColor &b, int tolerance = 8)
 
 // A station with two registered accounts, started and (by default) with
 // the master operator logged on; events arrive as the receiver stores them.
+// Runs fn at every paint of the watched widget.
+class PaintWatch : public QObject
+{
+public:
+    explicit PaintWatch(std::function<void()> fn) : m_fn(std::move(fn)) {}
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint)
+            m_fn();
+        return false;
+    }
+
+private:
+    std::function<void()> m_fn;
+};
+
 class Console
 {
 public:
@@ -137,6 +155,9 @@ public:
         c.field(u"Data"_s).setValue(data);
         c.post();
         QCoreApplication::sendPostedEvents(&w, core::NewCommsEventType);
+        // The turn of the event loop ends: the console follows.
+        if (auto *refresh = w.findChild<console::CoalescedHooks *>())
+            refresh->flush();
     }
     void show()
     {
@@ -227,6 +248,7 @@ private slots:
     void cursorBeyondTheFirstBatchIsShown();
     void failedActionLeavesNeitherHistoryNorALostAlarm();
     void historyOpensTheAccountsHistory();
+    void alarmInABurstIsShownBeforeTheBurstEnds();
     void specialOpensTheInstructionsDocument();
     void queueOfEveryPriority();
 };
@@ -462,7 +484,7 @@ void TestPendingView::actionFilesTheEventWithTheComments()
     // The row left the queue and its count; the next event is shown.
     QCOMPARE(c.pending().recordCount(), 1);
     QCOMPARE(c.dm().PriorityCounts[1], 0);
-    QCOMPARE(c.labels().first(), u"Very High Priority - 000"_s);
+    QTRY_COMPARE(c.labels().first(), u"Very High Priority - 000"_s); // once the turn ends
     QVERIFY(c.w.moComments->toPlainText().isEmpty());
     QCOMPARE(c.w.pages()->shownText(u"AccountNo"_s), u"1234"_s);
     QCOMPARE(c.w.DBGrid1->model()->rowCount(), 1);
@@ -914,6 +936,40 @@ void TestPendingView::queueOfEveryPriority()
     QVERIFY(c.w.grab().save(dir + u"/console-customer.png"_s));
     c.w.PgControl->setCurrentIndex(console::AccountPages::Keyholders);
     QVERIFY(c.w.grab().save(dir + u"/console-keyholders.png"_s));
+}
+
+void TestPendingView::alarmInABurstIsShownBeforeTheBurstEnds()
+{
+    // A receiver hands over a long burst without waiting: an alarm at its
+    // head is painted in the operator's grid while the rest is still being
+    // stored.
+    Console c;
+    c.show();
+    const int frames = 2000;
+    QTcpSocket rx;
+    rx.connectToHost(QHostAddress::LocalHost, c.s.port());
+    QVERIFY(rx.waitForConnected(5000));
+    int acks = 0;
+    connect(&rx, &QTcpSocket::readyRead, &rx, [&] { acks += int(rx.readAll().count('\x06')); });
+    QAbstractItemModel *grid = c.w.DBGrid1->model();
+    int storedWhenPainted = -1;
+    PaintWatch watch([&] {
+        if (storedWhenPainted < 0 && grid->rowCount() > 0) {
+            QSqlQuery q = c.dm().database().exec(u"SELECT COUNT(*) FROM Comms"_s);
+            storedWhenPainted = q.next() ? q.value(0).toInt() : -1;
+        }
+    });
+    c.w.DBGrid1->viewport()->installEventFilter(&watch);
+
+    QByteArray burst = "5011 " + frame(u"1234"_s, 'E', 110).toLatin1() + '\x14';
+    for (int i = 1; i < frames; ++i)
+        burst += "5011 " + frame(u"1234"_s, 'E', 602, 0, 0).toLatin1() + '\x14';
+    rx.write(burst);
+    QTRY_COMPARE_WITH_TIMEOUT(acks, frames, 120000);
+    QVERIFY2(storedWhenPainted >= 1 && storedWhenPainted < frames,
+             qPrintable(QString::number(storedWhenPainted)));
+    QCOMPARE(grid->rowCount(), 1);
+    QCOMPARE(c.dm().PriorityCounts[1], 1);
 }
 
 QTEST_MAIN(TestPendingView)

@@ -832,20 +832,15 @@ void TestEventProcessor::failedEvent()
                    {u"TueOpenTime"_s, u"08:00:00"_s},
                    {u"TueOpenExcept"_s, 1}});
     m_clock.at = QDateTime(kReceived.date(), QTime(7, 45)); // an early opening
-    bool ioFails = false;
-    const auto numbering = st.dm().tbPending->beforePost;
-    st.dm().tbPending->beforePost = [&](Table &t) {
-        if (ioFails)
-            throw EEngineError(u"disk I/O error"_s, 10 /* SQLITE_IOERR */);
-        numbering(t);
-    };
-    if (fault == u"outbox"_s)
+    if (fault == u"io"_s)
+        sql(st.dm(), u"CREATE TRIGGER Refused BEFORE INSERT ON Pending "
+                     "BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END"_s);
+    else if (fault == u"outbox"_s)
         sql(st.dm(), u"CREATE TRIGGER Refused BEFORE INSERT ON Outbox "
                      "BEGIN SELECT RAISE(ABORT, 'Outbox refused'); END"_s);
     else if (fault == u"early"_s)
         sql(st.dm(), u"CREATE TRIGGER Refused BEFORE INSERT ON Comms WHEN NEW.Data LIKE '%E451%' "
                      "BEGIN SELECT RAISE(ABORT, 'Comms refused'); END"_s);
-    ioFails = fault == u"io"_s;
     const auto rows = [&st] {
         return u"Pending %1, History %2, Outbox %3"_s.arg(count(st.dm(), u"Pending"_s))
             .arg(count(st.dm(), u"History"_s))
@@ -871,7 +866,6 @@ void TestEventProcessor::failedEvent()
     QCOMPARE(st.messages.errors.size(), 1);
 
     // The fault passes: a waiting event is taken up by itself, once.
-    ioFails = false;
     sql(st.dm(), u"DROP TRIGGER IF EXISTS Refused"_s);
     if (triedAgain) {
         QTRY_COMPARE_WITH_TIMEOUT(mark(id), 1, 10000);

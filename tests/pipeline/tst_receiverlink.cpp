@@ -192,16 +192,12 @@ struct Fixture
 };
 
 // Makes the store refuse Comms posts, as it does when it cannot number them.
-void refuseCommsPosts(store::TDMod &dm, int *refusals)
+// The store refuses every new Comms row until the trigger is dropped again.
+void refuseComms(store::TDMod &dm, bool on)
 {
-    auto numbering = dm.tbComms->beforePost;
-    dm.tbComms->beforePost = [numbering, refusals](store::Table &t) {
-        if (*refusals > 0) {
-            --*refusals;
-            throw store::EUnableToObtainID();
-        }
-        numbering(t);
-    };
+    dm.database().exec(on ? u"CREATE TRIGGER RefuseComms BEFORE INSERT ON Comms "
+                            "BEGIN SELECT RAISE(ABORT, 'Comms refused'); END"_s
+                          : u"DROP TRIGGER RefuseComms"_s);
 }
 
 QStringList logLines(const QString &path)
@@ -767,8 +763,8 @@ void TestReceiverLink::offlineWarningOnlyWhileStillOffline()
 void TestReceiverLink::refusedRowsShowOneErrorBox()
 {
     Fixture f(true);
-    int refusals = 1000;
-    refuseCommsPosts(f.store.dm(), &refusals);
+    f.link->setLogReceiverMessages(true);
+    refuseComms(f.store.dm(), true);
     Client c(f.port());
     QVERIFY(c.connected());
 
@@ -777,23 +773,23 @@ void TestReceiverLink::refusedRowsShowOneErrorBox()
         // The receiver repeats while the box is open: refused again, not
         // shown again; and the heartbeat in between is acknowledged.
         c.send(framed({kF5}));
-        QTRY_COMPARE(refusals, 998);
+        QTRY_COMPARE(logLines(u"RxWinsock_Log.TXT"_s).size(), 2);
         c.send(framed({kHeartbeat}));
         QTRY_COMPARE(c.acks(), 1);
         c.send(framed({kF5}));
-        QTRY_COMPARE(refusals, 997);
+        QTRY_COMPARE(logLines(u"RxWinsock_Log.TXT"_s).size(), 4);
         refusedWhileOpen = 2;
     };
     c.send(framed({kF5}));
     QTRY_COMPARE(f.modal().errors.size(), 1);
     QTRY_COMPARE(refusedWhileOpen, 2);
     QCOMPARE(f.modal().open, 0);
-    QCOMPARE(f.modal().errors, QStringList{u"Cannot create unique ID"_s});
+    QCOMPARE(f.modal().errors, QStringList{u"Comms refused"_s});
     QCOMPARE(c.acks(), 1);
     QCOMPARE(f.rows().size(), 0);
     QCOMPARE(f.store->tbComms->state(), store::Dataset::State::Browse);
 
-    refusals = 0;
+    refuseComms(f.store.dm(), false);
     c.send(framed({kF5}));
     QTRY_COMPARE(c.acks(), 2);
     QCOMPARE(f.data(), QStringList{u"181234E13001015"_s});
@@ -806,8 +802,7 @@ void TestReceiverLink::framesBehindUnacknowledgedOneAreHeldBack()
     // second frame would be taken for the first, refused one.
     Fixture f;
     f.link->setLogReceiverMessages(true);
-    int refusals = 1;
-    refuseCommsPosts(f.store.dm(), &refusals);
+    refuseComms(f.store.dm(), true);
     Client c(f.port());
     QVERIFY(c.connected());
     const QList<QByteArray> burst{"5011 181234E13001011", kHeartbeat, "5011 181234E13001012"};
@@ -817,6 +812,7 @@ void TestReceiverLink::framesBehindUnacknowledgedOneAreHeldBack()
     QTest::qWait(20);
     QCOMPARE(c.acks(), 0);
     QCOMPARE(f.rows().size(), 0);
+    refuseComms(f.store.dm(), false);
 
     // The repeat of all three is taken whole, once.
     c.send(framed(burst));

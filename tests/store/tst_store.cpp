@@ -51,6 +51,9 @@ void addAccount(TDMod &dm, const QString &no, const QString &name)
     dm.tbAccounts->post();
 }
 
+// Pending rows as (priority, minute).
+using Queue = QList<QPair<int, int>>;
+
 } // namespace
 
 class TestStore : public QObject
@@ -66,6 +69,9 @@ private slots:
     void detailTablesFollowMaster();
     void postErrorHookAbandonsQuietly();
     void pendingFollowsPriorityDateTime();
+    void rowStoredPastTheCursorTakesItsPlace_data();
+    void rowStoredPastTheCursorTakesItsPlace();
+    void lentStatementHoldsNoSnapshotOnceGivenBack();
     void cursorNavigationLocateAndBookmark();
     void filterOfEventGroups_data();
     void filterOfEventGroups();
@@ -456,6 +462,103 @@ void TestStore::busyStoreIsEngineError()
         QVERIFY(e.isBusy());
         QVERIFY(!e.message().isEmpty());
     }
+}
+
+void TestStore::rowStoredPastTheCursorTakesItsPlace_data()
+{
+    // Rows already queued (priority and minute each), then the new one.
+    QTest::addColumn<Queue>("held");
+    QTest::addColumn<int>("priority");
+    QTest::addColumn<int>("minute");
+
+    const Queue queue{{1, 5}, {1, 9}, {2, 1}, {3, 4}, {3, 4}, {4, 0}};
+    QTest::newRow("into an empty queue") << Queue{} << 2 << 0;
+    QTest::newRow("first") << queue << 1 << 0;
+    QTest::newRow("among its priority") << queue << 1 << 7;
+    QTest::newRow("same time as others: after them") << queue << 3 << 4;
+    QTest::newRow("last") << queue << 5 << 0;
+}
+
+void TestStore::rowStoredPastTheCursorTakesItsPlace()
+{
+    QFETCH(Queue, held);
+    QFETCH(int, priority);
+    QFETCH(int, minute);
+
+    TempStore s;
+    Database &db = s->database();
+    const auto add = [&](int p, int m) {
+        db.exec(QStringLiteral("INSERT INTO Pending (ID, DateTime, Priority, AccNo) "
+                               "VALUES ((SELECT COUNT(*) + 1 FROM Pending), ?, ?, '1234')"),
+                {QStringLiteral("2026-12-10 09:%1:00").arg(m, 2, 10, QLatin1Char('0')), p});
+    };
+    for (const auto &[p, m] : held)
+        add(p, m);
+    Table &pending = *s->tbPending;
+    pending.refresh();
+    if (!held.isEmpty())
+        pending.moveTo(2);
+    const QVariant currentId = pending.field(QStringLiteral("ID")).value();
+    QSignalSpy reloads(&pending, &Dataset::dataChanged);
+
+    add(priority, minute);
+    QSqlQuery last = db.exec(QStringLiteral("SELECT MAX(rowid) FROM Pending"));
+    QVERIFY(last.next());
+    pending.noteInserted(last.value(0).toLongLong());
+
+    // The order a full read gives, and the operator's row kept.
+    Table fresh(db, QStringLiteral("Pending"), QStringLiteral("fresh"));
+    fresh.setIndexName(QStringLiteral("PriorityDateTime"));
+    fresh.open();
+    QCOMPARE(pending.recordCount(), fresh.recordCount());
+    const int id = pending.fieldIndex(QStringLiteral("ID"));
+    for (int i = 0; i < fresh.recordCount(); ++i)
+        QCOMPARE(pending.recordAt(i).value(id), fresh.recordAt(i).value(id));
+    if (!held.isEmpty()) {
+        QCOMPARE(pending.field(QStringLiteral("ID")).value(), currentId);
+        QCOMPARE(reloads.size(), 0); // told as one row, not as new rows
+    }
+}
+
+void TestStore::lentStatementHoldsNoSnapshotOnceGivenBack()
+{
+    TempStore s;
+    Database &db = s->database();
+    for (const QString &data : {QStringLiteral("a"), QStringLiteral("b")})
+        insertComms(s.dm(), data);
+    const QString read = QStringLiteral("SELECT Data FROM Comms ORDER BY ID");
+    QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+    other.setDatabaseName(s->storePath());
+    QVERIFY(other.open());
+    const auto checkpointBlocked = [&other] {
+        QSqlQuery w(other);
+        w.exec(QStringLiteral("UPDATE IDs SET OutboxID = OutboxID"));
+        QSqlQuery q(other);
+        return q.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")) && q.next() &&
+               q.value(0).toInt() != 0;
+    };
+    const int prepared = db.statementsPrepared();
+    {
+        Statement outer = db.run(read);
+        QVERIFY(outer.next());
+        // A caller nested below gets a statement of its own.
+        Statement inner = db.run(read);
+        QVERIFY(inner.next());
+        QVERIFY(inner.next());
+        QCOMPARE(inner.value(0).toString(), QStringLiteral("b"));
+        QCOMPARE(outer.value(0).toString(), QStringLiteral("a"));
+        QVERIFY(checkpointBlocked());
+    }
+    QVERIFY(!checkpointBlocked());
+    // Both are kept: running the text again prepares nothing.
+    {
+        Statement a = db.run(read);
+        Statement b = db.run(read);
+    }
+    QCOMPARE(db.statementsPrepared() - prepared, 2);
+    other.close();
+    other = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
 }
 
 QTEST_GUILESS_MAIN(TestStore)
