@@ -124,7 +124,8 @@ QList<FoundText> scanSource(const QString &unit, const QByteArray &source)
 
 QList<FoundText> scanTree(const QString &root)
 {
-    static const QStringList folders = {QStringLiteral("app"),     QStringLiteral("store"),
+    static const QStringList folders = {QStringLiteral("app"),     QStringLiteral("core"),
+                                        QStringLiteral("store"),   QStringLiteral("station"),
                                         QStringLiteral("pipeline"), QStringLiteral("console"),
                                         QStringLiteral("mail"),     QStringLiteral("accounts"),
                                         QStringLiteral("reports"),  QStringLiteral("localization")};
