@@ -8,9 +8,13 @@
 #include "station/station.h"
 #include "support/stationfixture.h"
 #include "core/events.h"
+#include "localization/texts.h"
 #include "store/tdmod.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
+#include <QTabWidget>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -76,6 +80,8 @@ private slots:
     void smallestWindowShowsPanelsAndCountsWhole();
     void countsFollowThePendingRows();
     void postedEventsReachTheirHandlers();
+    void windowFollowsAStationThatRanWithoutIt();
+    void languageChangeShowsEveryTextAgain();
 };
 
 void TestMainFrm::designOfTheWindow()
@@ -217,20 +223,20 @@ void TestMainFrm::firstRunUsesDefaultsAndExitWritesAllSix()
 void TestMainFrm::settingsSurviveARestartUnchanged()
 {
     StationFixture s;
-    TMainFrm &w = s.start();
+    station::Station &station = s.startStation();
     // What the setup dialog would put there, awkward characters included.
-    w.station().settings().EmailHost = QStringLiteral("smtp.example.net");
-    w.station().settings().EmailUserName = QStringLiteral("station 4");
-    w.station().settings().EmailPassword = QStringLiteral("p@ss, \"word\";=x\\y ");
-    w.station().settings().EmailSender = QStringLiteral("Alarm Centre <alarms@example.net>");
+    station.settings().EmailHost = QStringLiteral("smtp.example.net");
+    station.settings().EmailUserName = QStringLiteral("station 4");
+    station.settings().EmailPassword = QStringLiteral("p@ss, \"word\";=x\\y ");
+    station.settings().EmailSender = QStringLiteral("Alarm Centre <alarms@example.net>");
     s.stop();
 
-    TMainFrm &again = s.start();
-    QCOMPARE(again.station().settings().Port, QString::number(s.port()));
-    QCOMPARE(again.station().settings().EmailHost, QStringLiteral("smtp.example.net"));
-    QCOMPARE(again.station().settings().EmailUserName, QStringLiteral("station 4"));
-    QCOMPARE(again.station().settings().EmailPassword, QStringLiteral("p@ss, \"word\";=x\\y "));
-    QCOMPARE(again.station().settings().EmailSender, QStringLiteral("Alarm Centre <alarms@example.net>"));
+    station::Station &again = s.startStation();
+    QCOMPARE(again.settings().Port, QString::number(s.port()));
+    QCOMPARE(again.settings().EmailHost, QStringLiteral("smtp.example.net"));
+    QCOMPARE(again.settings().EmailUserName, QStringLiteral("station 4"));
+    QCOMPARE(again.settings().EmailPassword, QStringLiteral("p@ss, \"word\";=x\\y "));
+    QCOMPARE(again.settings().EmailSender, QStringLiteral("Alarm Centre <alarms@example.net>"));
 }
 
 void TestMainFrm::settingsAreReadOnce()
@@ -239,9 +245,9 @@ void TestMainFrm::settingsAreReadOnce()
     // picked up, and the values in memory are what the shut-down writes.
     StationFixture s;
     s.setSetting(kCommunication, QStringLiteral("Email Host"), QStringLiteral("before"));
-    TMainFrm &w = s.start();
+    station::Station &station = s.startStation();
     s.setSetting(kCommunication, QStringLiteral("Email Host"), QStringLiteral("meanwhile"));
-    QCOMPARE(w.station().settings().EmailHost, QStringLiteral("before"));
+    QCOMPARE(station.settings().EmailHost, QStringLiteral("before"));
     s.stop();
     QCOMPARE(s.setting(kCommunication, QStringLiteral("Email Host")), QStringLiteral("before"));
 }
@@ -346,8 +352,8 @@ void TestMainFrm::portChangedInSettingsIsUsedAtNextStart()
     s.stop();
     QCOMPARE(s.setting(kCommunication, QStringLiteral("Port")), QString::number(next));
 
-    TMainFrm &again = s.start();
-    QCOMPARE(again.station().link().serverPort(), next);
+    station::Station &again = s.startStation();
+    QCOMPARE(again.link().serverPort(), next);
     QTcpSocket socket;
     QVERIFY(connectTo(socket, next));
     socket.write(heartbeat());
@@ -508,11 +514,11 @@ void TestMainFrm::receiverStartWarningsAppearAtStartup()
         QVERIFY(QDir().mkpath(s.root() + QStringLiteral("/Rovask")));
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(s.root() + QStringLiteral("/nowhere")));
-    s.start();
+    station::Station &station = s.startStation();
     qputenv("PATH", path);
     QCOMPARE(s.messages.warnings, QStringList{warning});
     // The station runs on without its receiver.
-    QVERIFY(s.w().station().link().isListening());
+    QVERIFY(station.link().isListening());
 }
 
 void TestMainFrm::countLabelsShareTheRowByQuarters_data()
@@ -577,7 +583,7 @@ void TestMainFrm::smallestWindowShowsPanelsAndCountsWhole()
 void TestMainFrm::countsFollowThePendingRows()
 {
     StationFixture s;
-    s.start();
+    s.startStation();
     store::Table &pending = *s.dm().tbPending;
     for (int priority : {1, 1, 1, 4, 5}) {
         pending.insert();
@@ -612,6 +618,129 @@ void TestMainFrm::postedEventsReachTheirHandlers()
     QCOMPARE(s.driver.seen.size(), 1);
     // The mail delivery took its event: without e-mail settings it says so.
     QCOMPARE(s.messages.all().size(), 1);
+}
+
+namespace {
+
+void addPending(store::TDMod &dm, int priority)
+{
+    store::Table &pending = *dm.tbPending;
+    pending.insert();
+    pending.field(QStringLiteral("AccNo")).setValue(QStringLiteral("1234"));
+    pending.field(QStringLiteral("Priority")).setValue(priority);
+    pending.post();
+}
+
+} // namespace
+
+void TestMainFrm::windowFollowsAStationThatRanWithoutIt()
+{
+    StationFixture s;
+    station::Station &station = s.startStation();
+    addPending(s.dm(), 1);
+    addPending(s.dm(), 3);
+    QTcpSocket socket;
+    QVERIFY(connectTo(socket, s.port()));
+    QTRY_COMPARE(station.statusText(0), QStringLiteral("Status: Receiving Data..."));
+    {
+        TMainFrm w(station);
+        // What the station has: counts, link status, nobody logged on, and
+        // an event whose account does not exist.
+        QCOMPARE(w.pending().lbAlmCount[0]->text(), QStringLiteral("Very High Priority - 001"));
+        QCOMPARE(w.pending().lbAlmCount[2]->text(), QStringLiteral("Medium Priority - 001"));
+        QCOMPARE(w.statusText(0), QStringLiteral("Status: Receiving Data..."));
+        QCOMPARE(w.statusText(4), QStringLiteral("Operator: "));
+        QVERIFY(w.session().mnuLogOn->isEnabled());
+        QVERIFY(!w.session().mnuAccounts->menuAction()->isEnabled());
+        QVERIFY(w.pending().PgControl->isHidden());
+        QCOMPARE(w.pending().lbNoEvents->text(), QStringLiteral("No Account Details for this Event"));
+        // ...and what happens from now on.
+        addPending(s.dm(), 1);
+        QCOMPARE(w.pending().lbAlmCount[0]->text(), QStringLiteral("Very High Priority - 002"));
+        socket.write(heartbeat());
+        QTRY_COMPARE(w.statusText(3), QStringLiteral("Receiver: Online"));
+        QVERIFY(w.statBar()->rxLight()->flashes() > 0);
+    }
+    // The window went; the station goes on.
+    addPending(s.dm(), 4);
+    QCOMPARE(s.dm().PriorityCounts[4], 1);
+    QCOMPARE(s.dm().notifyTarget(), static_cast<QObject *>(&station));
+    socket.readAll();
+    socket.write(heartbeat());
+    QTRY_COMPARE(socket.bytesAvailable(), 1);
+    QVERIFY(s.messages.all().isEmpty());
+}
+
+namespace {
+
+// Every named text the window shows, by component name; data boxes
+// (db..., DBText...) show stored values, not texts of the program.
+QMap<QString, QString> namedTexts(TMainFrm &w, const std::function<QString(QString)> &change = {})
+{
+    QMap<QString, QString> texts;
+    auto visit = [&](QObject *o, const QString &text, const std::function<void(QString)> &set) {
+        const QString name = o->objectName();
+        if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) ||
+            name.startsWith(QLatin1String("db")) || name.startsWith(QLatin1String("DBText")) ||
+            text.isEmpty())
+            return;
+        texts.insert(name, text);
+        if (change)
+            set(change(text));
+    };
+    for (QLabel *l : w.findChildren<QLabel *>())
+        visit(l, l->text(), [l](const QString &t) { l->setText(t); });
+    for (QAbstractButton *b : w.findChildren<QAbstractButton *>())
+        visit(b, b->text(), [b](const QString &t) { b->setText(t); });
+    for (QAction *a : w.findChildren<QAction *>())
+        visit(a, a->text(), [a](const QString &t) { a->setText(t); });
+    for (QMenu *m : w.findChildren<QMenu *>())
+        visit(m, m->title(), [m](const QString &t) { m->setTitle(t); });
+    for (QGroupBox *g : w.findChildren<QGroupBox *>())
+        visit(g, g->title(), [g](const QString &t) { g->setTitle(t); });
+    for (QTabWidget *tabs : w.findChildren<QTabWidget *>()) {
+        for (int i = 0; i < tabs->count(); ++i)
+            visit(tabs->widget(i), tabs->tabText(i),
+                  [tabs, i](const QString &t) { tabs->setTabText(i, t); });
+    }
+    visit(&w, w.windowTitle(), [&w](const QString &t) { w.setWindowTitle(t); });
+    return texts;
+}
+
+QStringList g_asked;
+
+} // namespace
+
+void TestMainFrm::languageChangeShowsEveryTextAgain()
+{
+    StationFixture s;
+    TMainFrm &w = s.start();
+    s.logOn(QStringLiteral("Master"), QStringLiteral("master"));
+    addPending(s.dm(), 2);
+    addPending(s.dm(), 2);
+    const QMap<QString, QString> before = namedTexts(w);
+    for (const char *name : {"MainFrm", "btnAction", "lbAlmCount2", "StatBarPanel5", "tsKeyholders",
+                             "lbAccountNo", "gbKeyHolder6", "mnuSetupLanguage", "About1"})
+        QVERIFY2(before.contains(QString::fromLatin1(name)), name);
+
+    // A language without these texts would leave something else everywhere.
+    namedTexts(w, [](const QString &) { return QStringLiteral("\u00A4"); });
+    g_asked.clear();
+    loc::setTextObserver([](const char *english) { g_asked << QString::fromUtf8(english); });
+    QEvent change(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(&w, &change);
+    loc::setTextObserver(nullptr);
+
+    QCOMPARE(namedTexts(w), before);
+    // The assembled texts were made again from their formats and the present state.
+    for (const char *format : {"Quorvel Alarm Monitor", "High Priority - %.3d", "Operator: %s",
+                               "Access Options: %s", "Status: Monitoring...", "Receiver: Offline",
+                               "No Account Details for this Event", "Acc No:", "Modify System Operators..."})
+        QVERIFY2(g_asked.contains(QString::fromLatin1(format)), format);
+    QCOMPARE(w.pending().lbAlmCount[1]->text(), QStringLiteral("High Priority - 002"));
+    QCOMPARE(w.statusText(4), QStringLiteral("Operator: Master"));
+    QCOMPARE(w.statusText(5), QStringLiteral("Access Options: Edt Add Del Com Rep"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Quorvel Alarm Monitor - V2.16"));
 }
 
 QTEST_MAIN(TestMainFrm)

@@ -550,7 +550,7 @@ void TestOperators::operatorsDialogAsksBeforeDroppingAnEdit()
     QFETCH(int, errors);
 
     StationFixture s;
-    s.start();
+    s.startStation();
     TOperatorsFrm f(*s.dm().tbOperators);
     f.show();
     if (userName.isEmpty()) {
