@@ -19,36 +19,9 @@
 #include <QMenuBar>
 #include <QScopedValueRollback>
 
-#include <array>
-
 namespace console {
 
 namespace {
-
-struct MenuText
-{
-    const char *name;
-    const char *caption;
-};
-// Every captioned menu and item, by component name.
-constexpr std::array<MenuText, 16> kMenuTexts{{
-    {"mnuOperator", "Operator"},
-    {"mnuLogOn", "Log On..."},
-    {"mnuLogOff", "Log Off"},
-    {"mnuPasscode", "Change Passcode..."},
-    {"mnuEditOperators", "Modify System Operators..."},
-    {"mnuExit", "Exit"},
-    {"mnuAccounts", "Accounts"},
-    {"AccEdit", "Open Account Manager"},
-    {"mnuCommunication", "Communication"},
-    {"Setup1", "Setup"},
-    {"mnuViewCommsData", "View Comms Data..."},
-    {"mnuViewEmail", "View Email History..."},
-    {"mnuSetup", "Setup"},
-    {"mnuSetupLanguage", "Language"},
-    {"mnuHelp", "Help"},
-    {"About1", "About"},
-}};
 
 QAction *menuItem(QMenu *menu, const char *name, int tag = 0)
 {
@@ -127,19 +100,22 @@ void OperatorSession::buildMenu(QMenuBar *bar)
 
 void OperatorSession::retranslateUi()
 {
-    const QList<QMenu *> menus{mnuOperator, mnuAccounts,      mnuCommunication,
-                               mnuSetup,    mnuSetupLanguage, mnuHelp};
-    const QList<QAction *> items{mnuLogOn, mnuLogOff, mnuPasscode,      mnuEditOperators, mnuExit,
-                                 AccEdit,  Setup1,    mnuViewCommsData, mnuViewEmail,     About1};
-    for (const MenuText &t : kMenuTexts) {
-        const QString name = QString::fromLatin1(t.name);
-        for (QMenu *m : menus)
-            if (m->objectName() == name)
-                m->setTitle(loc::text(t.caption));
-        for (QAction *a : items)
-            if (a->objectName() == name)
-                a->setText(loc::text(t.caption));
-    }
+    mnuOperator->setTitle(loc::text("Operator"));
+    mnuLogOn->setText(loc::text("Log On..."));
+    mnuLogOff->setText(loc::text("Log Off"));
+    mnuPasscode->setText(loc::text("Change Passcode..."));
+    mnuEditOperators->setText(loc::text("Modify System Operators..."));
+    mnuExit->setText(loc::text("Exit"));
+    mnuAccounts->setTitle(loc::text("Accounts"));
+    AccEdit->setText(loc::text("Open Account Manager"));
+    mnuCommunication->setTitle(loc::text("Communication"));
+    Setup1->setText(loc::text("Setup"));
+    mnuViewCommsData->setText(loc::text("View Comms Data..."));
+    mnuViewEmail->setText(loc::text("View Email History..."));
+    mnuSetup->setTitle(loc::text("Setup"));
+    mnuSetupLanguage->setTitle(loc::text("Language"));
+    mnuHelp->setTitle(loc::text("Help"));
+    About1->setText(loc::text("About"));
     showOperatorStatus();
 }
 
