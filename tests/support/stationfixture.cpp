@@ -10,14 +10,8 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
-#include <QSettings>
-#include <QTcpServer>
 #include <QtTest>
-
-#include <unistd.h>
 
 DialogDriver::DialogDriver()
 {

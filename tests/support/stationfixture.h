@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QObject>
 #include <QPointer>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>
