@@ -660,6 +660,9 @@ void TestMainFrm::windowFollowsAStationThatRanWithoutIt()
         socket.write(heartbeat());
         QTRY_COMPARE(w.statusText(3), QStringLiteral("Receiver: Online"));
         QVERIFY(w.statBar()->rxLight()->flashes() > 0);
+        const QString folder = qEnvironmentVariable("QUORVEL_SCREENSHOT_DIR");
+        if (!folder.isEmpty())
+            QVERIFY(w.grab().save(QDir(folder).filePath(QStringLiteral("window-after-station.png"))));
     }
     // The window went; the station goes on.
     addPending(s.dm(), 4);
