@@ -1,24 +1,25 @@
 #include "console/messageboxes.h"
 #include "console/tmainfrm.h"
 #include "core/messages.h"
+#include "localization/localizer.h"
 #include "localization/texts.h"
+#include "localization/ui/localizerui.h"
+#include "station/settings.h"
 #include "station/station.h"
 
 #include <QApplication>
 
-namespace {
-
-// The saved interface language is applied before any window exists; the
-// localizer takes this place.
-void localizerInitialize() {}
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
-    localizerInitialize();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
+
+    // The saved interface language is applied before any window exists.
+    loc::LocalizerOptions options;
+    options.settingsPath = station::Settings::defaultPath();
+    loc::TLocalizer localizer(options);
+    loc::ui::attach(localizer);
+    localizer.Initialize();
 
     console::MessageBoxes boxes;
     core::setMessages(&boxes);

@@ -8,7 +8,9 @@
 #include "console/programicon.h"
 #include "console/statusbar.h"
 #include "core/events.h"
+#include "localization/localizer.h"
 #include "localization/texts.h"
+#include "localization/ui/localizerui.h"
 #include "mail/commsettings.h"
 #include "mail/ui/tcommsfrm.h"
 #include "mail/ui/tcomsetupfrm.h"
@@ -171,14 +173,18 @@ void TMainFrm::changeEvent(QEvent *event)
 
 void TMainFrm::BuildLanguageMenu()
 {
-    // The localizer fills mnuSetupLanguage with one radio item per language.
+    if (loc::TLocalizer *l = loc::TLocalizer::instance())
+        loc::ui::BuildLanguageMenu(*l, m_session->mnuSetupLanguage, 1, true);
 }
 
 void TMainFrm::RegisterLanguageSwitched()
 {
-    // The localizer's language-switched notification gives the station
-    // DateFormats::forNativeName(the new language's own name) here, and
-    // sends the windows QEvent::LanguageChange.
+    // Hungarian stations write dates year first; the language's own name
+    // tells which set a switch asks for.
+    if (loc::TLocalizer *l = loc::TLocalizer::instance())
+        connect(l, &loc::TLocalizer::languageSwitched, this, [this](const loc::TLFInfo &entry) {
+            m_station.applyDateFormats(station::DateFormats::forNativeName(entry.localizedName));
+        });
 }
 
 void TMainFrm::applyDateFormats()

@@ -104,8 +104,14 @@ QString nativeLanguageName(quint16 language)
     const Entry *e = findOrPrimary(language);
     if (!e)
         return englishLanguageName(language);
-    const QString name = QLocale(e->language, e->territory).nativeLanguageName();
-    return name.isEmpty() ? englishLanguageName(language) : name;
+    QString name = QLocale(e->language, e->territory).nativeLanguageName();
+    if (name.isEmpty())
+        return englishLanguageName(language);
+    // A name that stands alone in the Language menu starts with a capital,
+    // as the platform's list of languages writes them ("Magyar", not "magyar");
+    // the main window picks the Hungarian date formats by that exact name.
+    name[0] = name[0].toUpper();
+    return name;
 }
 
 quint16 languageFromAbbreviation(const QString &abbr)

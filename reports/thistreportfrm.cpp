@@ -41,12 +41,10 @@ THistReportFrm::THistReportFrm(store::Query &history)
 QString THistReportFrm::ActionText(const QVariant &opAction)
 {
     // Fixed words of the report, whatever the grid shows for OpAction.
+    // The words are the ones the display texts carry, looked up the same way.
+    static const char *const words[] = {"Logged", "Actioned", "Cancelled"};
     const int value = opAction.isNull() ? 0 : opAction.toInt();
-    if (value == 0)
-        return QStringLiteral("Logged");
-    if (value == 1)
-        return QStringLiteral("Actioned");
-    return QStringLiteral("Cancelled");
+    return loc::text(words[value == 0 ? 0 : value == 1 ? 1 : 2]);
 }
 
 QString THistReportFrm::text(int row, const char *field) const

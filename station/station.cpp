@@ -3,6 +3,7 @@
 #include "core/clock.h"
 #include "core/events.h"
 #include "core/guarded.h"
+#include "localization/localizer.h"
 #include "localization/texts.h"
 #include "mail/commsettings.h"
 #include "mail/maildelivery.h"
@@ -119,6 +120,12 @@ void Station::stop()
     if (m_dm->notifyTarget() == this)
         m_dm->setNotifyTarget(nullptr);
     step(Step::Stopped);
+}
+
+int Station::currentLanguageId() const
+{
+    const loc::TLocalizer *l = loc::TLocalizer::instance();
+    return l ? l->currentLanguage() : 9;
 }
 
 mail::CommSettings Station::commSettings() const

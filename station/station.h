@@ -148,8 +148,8 @@ protected:
 private:
     void startUp();
     void step(Step s) { emit stepDone(s); }
-    // English, until the localizer tells otherwise.
-    int currentLanguageId() const { return 9; }
+    // The localizer's language (English without one).
+    int currentLanguageId() const;
 
     StationOptions m_options;
     QString m_programFolder;

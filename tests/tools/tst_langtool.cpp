@@ -82,6 +82,7 @@ private slots:
     void versionFileReadsBack();
     void linguistRoundTrip();
     void linguistReadsOurFiles();
+    void linguistKeepsCarriageReturns();
 };
 
 void TestLangTool::scan_data()
@@ -275,6 +276,31 @@ void TestLangTool::linguistReadsOurFiles()
         cat.store.property(QStringLiteral("MainFrm"), QStringLiteral("btnAction"), QStringLiteral("Caption"))->value(hu);
     QCOMPARE(v.text, QStringLiteral("Intézkedés"));
     QCOMPARE(v.version, 1); // the version element survived Linguist
+}
+
+void TestLangTool::linguistKeepsCarriageReturns()
+{
+    // A message box text with "\r\n" goes out to the translator and back
+    // unchanged, and exported again over its translation it is not taken
+    // for a changed text.
+    const QList<FoundText> found = {message("operatormenu", "Shut down?\r\n\r\nNow?")};
+    Catalogue cat = Catalogue::build(found, {});
+    const QByteArray ts = exportTs(cat.store, QStringLiteral("hu_HU"));
+    QVERIFY(!ts.contains('\r'));
+    const QByteArray done = QByteArray(ts).replace(
+        "<translation type=\"unfinished\"/>", "<translation>Le&#13;\n&#13;\nMost?</translation>");
+
+    const QByteArray again = exportTs(cat.store, QStringLiteral("hu_HU"), done);
+    QVERIFY2(!again.contains("unfinished") && !again.contains("oldsource"), again.constData());
+
+    const Compiled c = compileTs(cat.store, again);
+    QCOMPARE(c.translated, 1);
+    const int hu = cat.store.addColumn(1038);
+    loc::TLangFile::readAdditional(c.file, &cat.store, hu);
+    const loc::TLocItem &item = *cat.store.units().front()->constants.front();
+    QCOMPARE(item.value(0).text, QStringLiteral("Shut down?\r\n\r\nNow?"));
+    QCOMPARE(item.value(hu).text, QStringLiteral("Le\r\n\r\nMost?"));
+    QCOMPARE(item.value(hu).version, 1);
 }
 
 QTEST_GUILESS_MAIN(TestLangTool)

@@ -74,6 +74,26 @@ TsFile readTs(const QByteArray &data)
     return ts;
 }
 
+// XML readers turn a raw carriage return into a line feed, so each one is
+// written as a character reference: "\r\n" in a message box comes back as is.
+void writeKeepingCR(QXmlStreamWriter &xml, const QString &text)
+{
+    qsizetype from = 0;
+    for (qsizetype at = text.indexOf(QLatin1Char('\r')); at >= 0; at = text.indexOf(QLatin1Char('\r'), from)) {
+        xml.writeCharacters(text.mid(from, at - from));
+        xml.writeEntityReference(QStringLiteral("#13"));
+        from = at + 1;
+    }
+    xml.writeCharacters(text.mid(from));
+}
+
+void writeTextElement(QXmlStreamWriter &xml, const QString &name, const QString &text)
+{
+    xml.writeStartElement(name);
+    writeKeepingCR(xml, text);
+    xml.writeEndElement();
+}
+
 // Every item of the store with its context, id and comment, in store order.
 template<typename Fn>
 void forEachItem(const loc::TLocStorage &s, Fn fn)
@@ -124,18 +144,18 @@ QByteArray exportTs(const loc::TLocStorage &store, const QString &locale, const 
         const loc::TLocValue &native = item.value(0);
         xml.writeStartElement(QStringLiteral("message"));
         xml.writeAttribute(QStringLiteral("id"), id);
-        xml.writeTextElement(QStringLiteral("source"), native.text);
+        writeTextElement(xml, QStringLiteral("source"), native.text);
         const auto was = old.constFind(id);
         const bool kept = was != old.cend();
         const bool changed = kept && was->source != native.text;
         if (changed)
-            xml.writeTextElement(QStringLiteral("oldsource"), was->source);
+            writeTextElement(xml, QStringLiteral("oldsource"), was->source);
         xml.writeTextElement(QStringLiteral("comment"), comment);
         xml.writeStartElement(QStringLiteral("translation"));
         if (!kept || changed || !was->type.isEmpty())
             xml.writeAttribute(QStringLiteral("type"), QStringLiteral("unfinished"));
         if (kept)
-            xml.writeCharacters(was->translation);
+            writeKeepingCR(xml, was->translation);
         xml.writeEndElement();
         xml.writeTextElement(QStringLiteral("extra-loc-version"), QString::number(native.version));
         if (changed) {
