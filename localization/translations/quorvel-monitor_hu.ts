@@ -1774,6 +1774,78 @@ Monitor</translation>
         </message>
     </context>
     <context>
+        <name>localizer</name>
+        <message id="C479">
+            <source>Unable to save the settings to </source>
+            <comment>UnableToSaveTheSettingsTo</comment>
+            <translation>A beállítások nem menthetők ide: </translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C486">
+            <source>Language file "%s" is not found</source>
+            <comment>LanguageFileIsNotFound</comment>
+            <translation>A(z) "%s" nyelvi fájl nem található</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C487">
+            <source>Language "%s" is not found</source>
+            <comment>LanguageIsNotFound</comment>
+            <translation>A(z) "%s" nyelv nem található</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C488">
+            <source>Specified path "%s" does not exist</source>
+            <comment>SpecifiedPathDoesNotExist</comment>
+            <translation>A megadott "%s" elérési út nem létezik</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C480">
+            <source>Localizer is not initialized</source>
+            <comment>LocalizerIsNotInitialized</comment>
+            <translation>A nyelvkezelő nincs előkészítve</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C481">
+            <source>Can not load language %s from resources</source>
+            <comment>CanNotLoadLanguageFromResources</comment>
+            <translation>A(z) %s nyelv nem tölthető be a program erőforrásaiból</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C482">
+            <source>Can't create DLL. The native DLL is invalid</source>
+            <comment>CanTCreateDLLTheNativeDLLIsInvalid</comment>
+            <translation>A nyelvi modul nem hozható létre: az alapnyelvi modul érvénytelen</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C489">
+            <source>Can not delete file "%s"</source>
+            <comment>CanNotDeleteFile</comment>
+            <translation>A(z) "%s" fájl nem törölhető</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C490">
+            <source>Can not write file "%s"</source>
+            <comment>CanNotWriteFile</comment>
+            <translation>A(z) "%s" fájl nem írható</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+    </context>
+    <context>
+        <name>localizerui</name>
+        <message id="C483">
+            <source>Localizer Error</source>
+            <comment>LocalizerError</comment>
+            <translation>Nyelvkezelési hiba</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C484">
+            <source>Localizer is not initialized</source>
+            <comment>LocalizerIsNotInitialized</comment>
+            <translation>A nyelvkezelő nincs előkészítve</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+    </context>
+    <context>
         <name>logon</name>
         <message id="C175">
             <source>Operator Log On</source>
@@ -2337,6 +2409,15 @@ account number.</source>
             <source>The report could not be saved. %s</source>
             <comment>TheReportCouldNotBeSaved</comment>
             <translation>A jelentést nem sikerült menteni. %s</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+    </context>
+    <context>
+        <name>resmodule</name>
+        <message id="C485">
+            <source>Error loading resource file "%s"</source>
+            <comment>ErrorLoadingResourceFile</comment>
+            <translation>Hiba a(z) "%s" erőforrásfájl betöltésekor</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
     </context>
