@@ -744,6 +744,37 @@ void TestMainFrm::languageChangeShowsEveryTextAgain()
     QCOMPARE(w.statusText(4), QStringLiteral("Operator: Master"));
     QCOMPARE(w.statusText(5), QStringLiteral("Access Options: Edt Add Del Com Rep"));
     QCOMPARE(w.windowTitle(), QStringLiteral("Quorvel Alarm Monitor - V2.16"));
+    // Another language's texts, the assembled ones made from its formats.
+    auto table = std::make_shared<loc::TextTable>();
+    table->insert(QStringLiteral("High Priority - %.3d"), QStringLiteral("Magas - %.3d"));
+    table->insert(QStringLiteral("Operator: %s"), QStringLiteral("Kezel\u0151: %s"));
+    table->insert(QStringLiteral("Edt"), QStringLiteral("Szerk"));
+    table->insert(QStringLiteral("Access Options: %s"), QStringLiteral("Jogok: %s"));
+    table->insert(QStringLiteral("Quorvel Alarm Monitor"), QStringLiteral("Quorvel Riaszt\u00E1sfigyel\u0151"));
+    table->insert(QStringLiteral("Acc No:"), QStringLiteral("\u00DCgyf\u00E9lsz\u00E1m:"));
+    table->insert(QStringLiteral("Log Off"), QStringLiteral("Kijelentkez\u00E9s"));
+    table->insert(QStringLiteral("Status: Monitoring..."), QStringLiteral("\u00C1llapot: figyel\u00E9s..."));
+    table->insert(QStringLiteral("No Account Details for this Event"), QStringLiteral("Nincs \u00FCgyf\u00E9l"));
+    loc::setTextTable(table);
+    QCoreApplication::sendEvent(&w, &change);
+    loc::setTextTable(nullptr);
+    QCOMPARE(w.pending().lbAlmCount[1]->text(), QStringLiteral("Magas - 002"));
+    QCOMPARE(w.statusText(4), QStringLiteral("Kezel\u0151: Master"));
+    QCOMPARE(w.statusText(5), QStringLiteral("Jogok: Szerk Add Del Com Rep"));
+    QCOMPARE(w.statusText(0), QStringLiteral("\u00C1llapot: figyel\u00E9s..."));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Quorvel Riaszt\u00E1sfigyel\u0151 - V2.16"));
+    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("lbAccountNo"))->text(),
+             QStringLiteral("\u00DCgyf\u00E9lsz\u00E1m:"));
+    QCOMPARE(w.session().mnuLogOff->text(), QStringLiteral("Kijelentkez\u00E9s"));
+    QCOMPARE(w.pending().lbNoEvents->text(), QStringLiteral("Nincs \u00FCgyf\u00E9l"));
+    // A count that changes afterwards keeps the language's format.
+    loc::setTextTable(table);
+    addPending(s.dm(), 2);
+    loc::setTextTable(nullptr);
+    QCOMPARE(w.pending().lbAlmCount[1]->text(), QStringLiteral("Magas - 003"));
+
+    QCoreApplication::sendEvent(&w, &change);
+    QCOMPARE(namedTexts(w).value(QStringLiteral("lbAlmCount2")), QStringLiteral("High Priority - 003"));
 }
 
 QTEST_MAIN(TestMainFrm)
