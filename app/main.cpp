@@ -1,11 +1,11 @@
 #include "console/messageboxes.h"
-#include "console/settings.h"
 #include "console/tmainfrm.h"
 #include "core/messages.h"
 #include "localization/localizer.h"
 #include "localization/texts.h"
 #include "localization/ui/localizerui.h"
-#include "store/tdmod.h"
+#include "station/settings.h"
+#include "station/station.h"
 
 #include <QApplication>
 
@@ -16,7 +16,7 @@ int main(int argc, char *argv[])
 
     // The saved interface language is applied before any window exists.
     loc::LocalizerOptions options;
-    options.settingsPath = console::Settings::defaultPath();
+    options.settingsPath = station::Settings::defaultPath();
     loc::TLocalizer localizer(options);
     loc::ui::attach(localizer);
     localizer.Initialize();
@@ -24,19 +24,26 @@ int main(int argc, char *argv[])
     console::MessageBoxes boxes;
     core::setMessages(&boxes);
 
-    store::TDMod dm;
-    dm.PrepareAlias();
-    boxes.setCaption(loc::text("Quorvel Alarm Monitor"));
-    dm.DataModuleCreate();
-
     int result = 0;
     {
-        console::TMainFrm window(dm);
-        boxes.setParent(&window);
-        window.show();
-        result = QApplication::exec();
-        boxes.setParent(nullptr);
-    } // the main window goes before the data module
+        station::Station station;
+        // The application's title, once the store's folder is set up.
+        QObject::connect(&station, &station::Station::stepDone, &station,
+                         [&boxes](station::Station::Step step) {
+                             if (step == station::Station::Step::StoreSetUp)
+                                 boxes.setCaption(loc::text("Quorvel Alarm Monitor"));
+                         });
+        {
+            // The window exists before the start-up, which it takes part in.
+            console::TMainFrm window(station);
+            station.start();
+            boxes.setParent(&window);
+            window.show();
+            result = QApplication::exec();
+            boxes.setParent(nullptr);
+        } // the main window goes before the station
+        station.stop();
+    } // the data module goes with the station
     core::setMessages(nullptr);
     return result;
 }

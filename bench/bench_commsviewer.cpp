@@ -4,7 +4,11 @@
 // acknowledges frames. Prints its figures; not a test.
 //
 //   bench_commsviewer [frames] [rate]     (defaults 1500 frames at 75 a second)
+#include "console/operatorsession.h"
+#include "console/pendingpanel.h"
 #include "console/tmainfrm.h"
+#include "pipeline/eventprocessor.h"
+#include "station/station.h"
 #include "mail/ui/tcommsfrm.h"
 #include "support/stationfixture.h"
 #include "store/database.h"
@@ -70,7 +74,7 @@ int main(int argc, char **argv)
     const int frames = argc > 1 ? std::atoi(argv[1]) : 1500;
     const double rate = argc > 2 ? std::atof(argv[2]) : 75;
 
-    Station s;
+    StationFixture s;
     s.start();
     QElapsedTimer t;
     t.start();

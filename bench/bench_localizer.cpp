@@ -8,7 +8,10 @@
 #include "support/stationfixture.h"
 
 #include "accounts/taccviewfrm.h"
+#include "console/operatorsession.h"
+#include "console/pendingpanel.h"
 #include "console/tmainfrm.h"
+#include "station/station.h"
 #include "localization/localizer.h"
 #include "localization/ui/localizerui.h"
 #include "reports/thistoryfrm.h"
@@ -43,7 +46,7 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    Station s;
+    StationFixture s;
     const QString lng = QDir(s.programFolder()).filePath(QStringLiteral("quorvel-monitor.HUN.lng"));
     const QString shipped = QStringLiteral(QUORVEL_BUILD_DIR "/app/quorvel-monitor.HUN.lng");
     if (QFile::exists(shipped))

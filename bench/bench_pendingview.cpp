@@ -2,7 +2,11 @@
 // (the recount included) until the grid's first paint, and Action on the
 // top row of that queue. Prints its figures; not a test.
 #include "console/pendingview.h"
+#include "console/operatorsession.h"
+#include "console/pendingpanel.h"
 #include "console/tmainfrm.h"
+#include "pipeline/eventprocessor.h"
+#include "station/station.h"
 #include "support/stationfixture.h"
 #include "store/schema.h"
 #include "store/tdmod.h"
@@ -94,7 +98,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    Station s;
+    StationFixture s;
     s.start();
     fill(s.dm());
     s.stop();
@@ -109,7 +113,7 @@ int main(int argc, char **argv)
         // Logged on first, so that showing the window offers no log-on dialog.
         s.logOn(QStringLiteral("Master"), QStringLiteral("master"));
         PaintCounter grid;
-        w.DBGrid1->viewport()->installEventFilter(&grid);
+        w.pending().DBGrid1->viewport()->installEventFilter(&grid);
         QElapsedTimer p;
         p.start();
         w.show();
@@ -118,15 +122,15 @@ int main(int argc, char **argv)
         startUp.push_back(started);
         firstPaint.push_back(painted);
         total.push_back(started + painted);
-        rowsRead = w.pendingGrid()->model()->rowsRead();
+        rowsRead = w.pending().pendingGrid()->model()->rowsRead();
         if (s.dm().PriorityCounts[1] != kRows / 4 || s.dm().tbPending->recordCount() != kRows)
             std::printf("unexpected counts: %d very high of %d rows\n", s.dm().PriorityCounts[1],
                         s.dm().tbPending->recordCount());
         QElapsedTimer r;
         r.start();
-        w.RecountPending();
+        w.station().RecountPending();
         recount.push_back(r.nsecsElapsed() / 1e6);
-        w.DBGrid1->viewport()->removeEventFilter(&grid);
+        w.pending().DBGrid1->viewport()->removeEventFilter(&grid);
         s.stop();
     }
 
@@ -134,22 +138,22 @@ int main(int argc, char **argv)
     console::TMainFrm &w = s.start();
     s.logOn(QStringLiteral("Master"), QStringLiteral("master"));
     PaintCounter grid;
-    w.DBGrid1->viewport()->installEventFilter(&grid);
+    w.pending().DBGrid1->viewport()->installEventFilter(&grid);
     w.show();
     waitForPaint(grid);
     std::vector<double> handler, repainted;
     for (int i = 0; i < kActions; ++i) {
-        w.DBGrid1->selectRow(0);
-        w.moComments->setPlainText(QStringLiteral("Keyholder informed"));
+        w.pending().DBGrid1->selectRow(0);
+        w.pending().moComments->setPlainText(QStringLiteral("Keyholder informed"));
         QElapsedTimer t;
         t.start();
-        w.btnAction->click();
+        w.pending().btnAction->click();
         handler.push_back(t.nsecsElapsed() / 1e6);
         waitForPaint(grid);
         repainted.push_back(t.nsecsElapsed() / 1e6);
     }
     const int left = s.dm().tbPending->recordCount();
-    w.DBGrid1->viewport()->removeEventFilter(&grid);
+    w.pending().DBGrid1->viewport()->removeEventFilter(&grid);
 
     const Stats su = stats(startUp), fp = stats(firstPaint), to = stats(total), rc = stats(recount),
                 ah = stats(handler), ar = stats(repainted);

@@ -1,6 +1,6 @@
 #include "console/accountpages.h"
 
-#include "console/dateformats.h"
+#include "station/dateformats.h"
 #include "localization/texts.h"
 #include "store/displaytexts.h"
 #include "store/schema.h"
@@ -23,13 +23,6 @@ namespace console {
 namespace {
 
 const QString kPending = QStringLiteral("Pending.");
-
-QLabel *caption(const char *text, QWidget *parent)
-{
-    auto *l = new QLabel(loc::text(text), parent);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return l;
-}
 
 QGridLayout *compactGrid(QWidget *box)
 {
@@ -88,7 +81,7 @@ void ClickableText::mouseReleaseEvent(QMouseEvent *event)
 // --- AccountPages -------------------------------------------------------
 
 AccountPages::AccountPages(store::TDMod &dm, QTabWidget *pages, QObject *parent)
-    : QObject(parent), m_dm(dm), m_dateFormat(DateFormats::forLanguageId(9).eventFormat)
+    : QObject(parent), m_dm(dm), m_dateFormat(station::DateFormats::forLanguageId(9).eventFormat)
 {
     buildCustomerDetails(pages->widget(CustomerDetails));
     buildNotes(pages->widget(Notes));
@@ -102,6 +95,35 @@ AccountPages::AccountPages(store::TDMod &dm, QTabWidget *pages, QObject *parent)
         connect(ds, &store::Dataset::currentChanged, this, &AccountPages::refresh);
     }
     refresh();
+    retranslateUi();
+}
+
+QLabel *AccountPages::caption(const char *text, const QString &field, QWidget *parent)
+{
+    auto *l = new QLabel(parent);
+    l->setObjectName(QStringLiteral("lb") + field);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_texts.append({l, text});
+    return l;
+}
+
+QGroupBox *AccountPages::group(const char *name, const char *title, QWidget *parent)
+{
+    auto *box = new QGroupBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    if (title)
+        m_texts.append({box, title});
+    return box;
+}
+
+void AccountPages::retranslateUi()
+{
+    for (const auto &[widget, text] : m_texts) {
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            label->setText(loc::text(text));
+        else if (auto *box = qobject_cast<QGroupBox *>(widget))
+            box->setTitle(loc::text(text));
+    }
 }
 
 QLabel *AccountPages::valueBox(const QString &field, QWidget *parent)
@@ -140,26 +162,25 @@ void AccountPages::buildCustomerDetails(QWidget *page)
     auto *leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
     leftLayout->setSpacing(2);
-    auto *customer = new QGroupBox(left);
-    customer->setObjectName(QStringLiteral("gbCustomer"));
+    QGroupBox *customer = group("gbCustomer", nullptr, left);
     QGridLayout *g = compactGrid(customer);
     int r = 0;
-    g->addWidget(caption("Acc No:", customer), r, 0);
+    g->addWidget(caption("Acc No:", QStringLiteral("AccountNo"), customer), r, 0);
     g->addWidget(valueBox(QStringLiteral("AccountNo"), customer), r++, 1);
-    g->addWidget(caption("Name:", customer), r, 0);
+    g->addWidget(caption("Name:", QStringLiteral("Name"), customer), r, 0);
     g->addWidget(valueBox(QStringLiteral("Name"), customer), r++, 1, 1, 3);
-    g->addWidget(caption("Address:", customer), r, 0);
+    g->addWidget(caption("Address:", QStringLiteral("Address"), customer), r, 0);
     for (int i = 1; i <= 4; ++i)
         g->addWidget(valueBox(QStringLiteral("Address%1").arg(i), customer), r++, 1, 1, 3);
-    g->addWidget(caption("Postcode:", customer), r, 0);
+    g->addWidget(caption("Postcode:", QStringLiteral("Postcode"), customer), r, 0);
     g->addWidget(valueBox(QStringLiteral("Postcode"), customer), r++, 1);
-    g->addWidget(caption("Tel No:", customer), r, 0);
+    g->addWidget(caption("Tel No:", QStringLiteral("TelNo"), customer), r, 0);
     g->addWidget(valueBox(QStringLiteral("TelNo"), customer), r, 1);
-    g->addWidget(caption("Fax No:", customer), r, 2);
+    g->addWidget(caption("Fax No:", QStringLiteral("FaxNo"), customer), r, 2);
     g->addWidget(valueBox(QStringLiteral("FaxNo"), customer), r++, 3);
-    g->addWidget(caption("Email:", customer), r, 0);
+    g->addWidget(caption("Email:", QStringLiteral("Email"), customer), r, 0);
     g->addWidget(valueBox(QStringLiteral("Email"), customer), r++, 1, 1, 3);
-    g->addWidget(caption("Panel:", customer), r, 0);
+    g->addWidget(caption("Panel:", QStringLiteral("PanelType"), customer), r, 0);
     g->addWidget(valueBox(QStringLiteral("PanelType"), customer), r++, 1);
     g->setColumnStretch(1, 1);
     g->setColumnStretch(3, 1);
@@ -171,32 +192,31 @@ void AccountPages::buildCustomerDetails(QWidget *page)
     ledEngOnSite->setObjectName(QStringLiteral("ledEngOnSite"));
     ledSystemClosed = new Led(left);
     ledSystemClosed->setObjectName(QStringLiteral("ledSystemClosed"));
-    lights->addWidget(new QLabel(loc::text("Engr on Site:"), left));
+    lights->addWidget(caption("Engr on Site:", QStringLiteral("EngOnSite"), left));
     lights->addWidget(ledEngOnSite);
     lights->addSpacing(24);
-    lights->addWidget(new QLabel(loc::text("System Closed:"), left));
+    lights->addWidget(caption("System Closed:", QStringLiteral("SystemClosed"), left));
     lights->addWidget(ledSystemClosed);
     lights->addStretch(1);
     leftLayout->addLayout(lights);
     leftLayout->addStretch(1);
     layout->addWidget(left, 1);
 
-    auto *event = new QGroupBox(page);
-    event->setObjectName(QStringLiteral("gbEvent"));
+    QGroupBox *event = group("gbEvent", nullptr, page);
     QGridLayout *e = compactGrid(event);
     r = 0;
-    e->addWidget(caption("Priority:", event), r, 0);
+    e->addWidget(caption("Priority:", QStringLiteral("Priority"), event), r, 0);
     e->addWidget(valueBox(kPending + QStringLiteral("Priority"), event), r++, 1);
-    e->addWidget(caption("Area:", event), r, 0);
+    e->addWidget(caption("Area:", QStringLiteral("EventGroup"), event), r, 0);
     e->addWidget(valueBox(kPending + QStringLiteral("EventGroup"), event), r++, 1, 1, 3);
-    e->addWidget(caption("Zone/User:", event), r, 0);
+    e->addWidget(caption("Zone/User:", QStringLiteral("EventID"), event), r, 0);
     e->addWidget(valueBox(kPending + QStringLiteral("EventID"), event), r, 1);
     e->addWidget(valueBox(kPending + QStringLiteral("IDText"), event), r++, 2, 1, 2);
-    e->addWidget(caption("Event:", event), r, 0);
+    e->addWidget(caption("Event:", QStringLiteral("EventCode"), event), r, 0);
     e->addWidget(valueBox(kPending + QStringLiteral("EventCode"), event), r, 1);
     e->addWidget(valueBox(kPending + QStringLiteral("EventText"), event), r, 2);
     e->addWidget(valueBox(kPending + QStringLiteral("EventType"), event), r++, 3);
-    e->addWidget(caption("Date & Time:", event), r, 0);
+    e->addWidget(caption("Date & Time:", QStringLiteral("DateTime"), event), r, 0);
     e->addWidget(valueBox(kPending + QStringLiteral("DateTime"), event), r++, 1, 1, 3);
     e->setColumnStretch(2, 1);
     e->setColumnStretch(3, 1);
@@ -220,8 +240,7 @@ void AccountPages::buildCustomerDetails(QWidget *page)
         m_boxes.value(kPending + QLatin1String(f))
             ->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
-    auto *comments = new QGroupBox(loc::text("Operator Comments"), event);
-    comments->setObjectName(QStringLiteral("gbComments"));
+    QGroupBox *comments = group("gbComments", "Operator Comments", event);
     auto *c = new QVBoxLayout(comments);
     c->setContentsMargins(4, 2, 4, 4);
     moComments = new QPlainTextEdit(comments);
@@ -238,10 +257,10 @@ void AccountPages::buildNotes(QWidget *page)
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(memoBox(QStringLiteral("Notes"), page), 1);
-    auto *extra = new QGroupBox(loc::text("Additional Instructions and Information"), page);
-    extra->setObjectName(QStringLiteral("gbAdditional"));
+    QGroupBox *extra =
+        group("gbAdditional", "Additional Instructions and Information", page);
     QGridLayout *g = compactGrid(extra);
-    g->addWidget(caption("Special:", extra), 0, 0);
+    g->addWidget(caption("Special:", QStringLiteral("SpecialOpts"), extra), 0, 0);
     DBText44 = new ClickableText(extra);
     DBText44->setObjectName(QStringLiteral("DBText44"));
     DBText44->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -253,9 +272,9 @@ void AccountPages::buildNotes(QWidget *page)
     DBText44->setPalette(link);
     m_boxes.insert(QStringLiteral("SpecialOpts"), DBText44);
     g->addWidget(DBText44, 0, 1, 1, 3);
-    g->addWidget(caption("Police No:", extra), 1, 0);
+    g->addWidget(caption("Police No:", QStringLiteral("PoliceNo"), extra), 1, 0);
     g->addWidget(valueBox(QStringLiteral("PoliceNo"), extra), 1, 1);
-    g->addWidget(caption("Password:", extra), 1, 2);
+    g->addWidget(caption("Password:", QStringLiteral("Password"), extra), 1, 2);
     g->addWidget(valueBox(QStringLiteral("Password"), extra), 1, 3);
     g->setColumnStretch(1, 1);
     g->setColumnStretch(3, 1);
@@ -277,14 +296,18 @@ void AccountPages::buildKeyholders(QWidget *page)
     static const char *const titles[] = {"Key Holder 1", "Key Holder 2", "Key Holder 3",
                                          "Key Holder 4", "Key Holder 5", "Key Holder 6"};
     for (int k = 1; k <= 6; ++k) {
-        auto *box = new QGroupBox(loc::text(titles[k - 1]), page);
-        box->setObjectName(QStringLiteral("gbKeyHolder%1").arg(k));
+        const QByteArray name = "gbKeyHolder" + QByteArray::number(k);
+        auto *box = new QGroupBox(page);
+        box->setObjectName(QString::fromLatin1(name));
+        m_texts.append({box, titles[k - 1]});
         QGridLayout *g = compactGrid(box);
         const QString p = QStringLiteral("KH%1").arg(k);
         const std::array<std::pair<const char *, const char *>, 4> rows{
             {{"Name:", "Name"}, {"Tel No:", "TelNo"}, {"Mobile:", "Mobile"}, {"Pager:", "Pager"}}};
         for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-            g->addWidget(caption(rows[static_cast<size_t>(r)].first, box), r, 0);
+            g->addWidget(caption(rows[static_cast<size_t>(r)].first,
+                                 p + QLatin1String(rows[static_cast<size_t>(r)].second), box),
+                         r, 0);
             g->addWidget(valueBox(p + QLatin1String(rows[static_cast<size_t>(r)].second), box), r,
                          1);
         }
@@ -299,7 +322,7 @@ void AccountPages::setDateFormat(const QString &format)
     // A whole date and time always shows, however narrow the window.
     if (QLabel *box = m_boxes.value(kPending + QStringLiteral("DateTime"))) {
         const QString widest =
-            DateFormats::format(QDateTime(QDate(2000, 12, 28), QTime(23, 59, 59)), format);
+            station::DateFormats::format(QDateTime(QDate(2000, 12, 28), QTime(23, 59, 59)), format);
         box->setMinimumWidth(box->fontMetrics().horizontalAdvance(widest) + 12);
     }
     refresh();
@@ -330,7 +353,7 @@ void AccountPages::refresh()
                                ? QString()
                                : QStringLiteral("%1").arg(stored.toInt(), 3, 10, QLatin1Char('0'));
                 else if (pending.fieldDefs().at(i).type == store::FieldType::DateTime)
-                    text = DateFormats::format(store::dateTimeFromStored(stored), m_dateFormat);
+                    text = station::DateFormats::format(store::dateTimeFromStored(stored), m_dateFormat);
                 else
                     text = pending.displayText(i, stored);
             }

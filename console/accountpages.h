@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 
+class QGroupBox;
 class QPlainTextEdit;
 class QTabWidget;
 
@@ -69,6 +70,8 @@ public:
 
     // Shows the current pending event and its account again.
     void refresh();
+    // Captions and group titles in the current language.
+    void retranslateUi();
     // The format of the event's Date & Time (it follows the interface language).
     void setDateFormat(const QString &format);
 
@@ -87,6 +90,10 @@ private:
     void buildNotes(QWidget *page);
     void buildSpecialInstructions(QWidget *page);
     void buildKeyholders(QWidget *page);
+    // The caption of a field's box, named after the field ("lbAccountNo").
+    QLabel *caption(const char *text, const QString &field, QWidget *parent);
+    // A titled group (no title: a plain frame).
+    QGroupBox *group(const char *name, const char *title, QWidget *parent);
     // A value box for an account field, or for "Pending.<field>".
     QLabel *valueBox(const QString &field, QWidget *parent);
     QPlainTextEdit *memoBox(const QString &field, QWidget *parent);
@@ -95,6 +102,8 @@ private:
     QString m_dateFormat;
     QHash<QString, QLabel *> m_boxes;         // by field name as given
     QHash<QString, QPlainTextEdit *> m_memos; // account memo fields
+    // Each caption and group title with its English text.
+    QList<QPair<QWidget *, const char *>> m_texts;
 };
 
 } // namespace console

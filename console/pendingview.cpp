@@ -1,6 +1,6 @@
 #include "console/pendingview.h"
 
-#include "console/dateformats.h"
+#include "station/dateformats.h"
 #include "localization/texts.h"
 #include "reports/historymodel.h"
 #include "store/errors.h"
@@ -62,7 +62,7 @@ PendingModel::PendingModel(store::Table &pending, QObject *parent)
     : store::DatasetGridModel(pending, pendingFields(), parent)
 {
     m_priorityField = pending.fieldIndex(QStringLiteral("Priority"));
-    setDateTimeFormat(DateFormats::forLanguageId(9).eventFormat);
+    setDateTimeFormat(station::DateFormats::forLanguageId(9).eventFormat);
     // The rows already handed out stay handed out, so the operator's
     // scroll position survives a new alarm or a handled one.
     setRefresh(Refresh::KeepFetched);
@@ -77,7 +77,7 @@ QString PendingModel::cellText(int, int field, const QVector<QVariant> &row) con
     const QVariant stored = row.value(field);
     if (dataset().fieldDefs().at(field).type == store::FieldType::DateTime) {
         const QDateTime at = store::dateTimeFromStored(stored);
-        return at.isValid() ? DateFormats::format(at, dateTimeFormat()) : QString();
+        return at.isValid() ? station::DateFormats::format(at, dateTimeFormat()) : QString();
     }
     return dataset().displayText(field, stored);
 }
@@ -212,6 +212,12 @@ void PendingGrid::gridMoved(const QModelIndex &current)
     } catch (const store::EStoreError &) {
         cursorMoved();
     }
+}
+
+void PendingGrid::retranslateUi()
+{
+    // The titles are looked up as they are painted.
+    emit m_model->headerDataChanged(Qt::Horizontal, 0, m_model->columnCount() - 1);
 }
 
 } // namespace console

@@ -91,6 +91,8 @@ public:
     PendingModel *model() const { return m_model; }
     // Widths of the three columns for the grid's present width.
     void stretchColumns();
+    // The column titles in the current language.
+    void retranslateUi();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

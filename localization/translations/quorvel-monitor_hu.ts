@@ -219,6 +219,12 @@
             <translation>Rekordok felvétele</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
+        <message id="C491">
+            <source>Additional Instructions and Information</source>
+            <comment>AdditionalInstructionsAndInformation</comment>
+            <translation>További utasítások és információk</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
         <message id="C327">
             <source>Address</source>
             <comment>Address2</comment>
@@ -499,6 +505,12 @@
             <source>Email:</source>
             <comment>Email</comment>
             <translation>E-mail:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C492">
+            <source>Engr on Site:</source>
+            <comment>EngrOnSite</comment>
+            <translation>Szerelő a helyszínen:</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C37">
@@ -831,6 +843,12 @@
             <translation>Nyitás/zárás felhasználó által</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
+        <message id="C493">
+            <source>Operator Comments</source>
+            <comment>OperatorComments</comment>
+            <translation>Operátor megjegyzései</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
         <message id="C88">
             <source>Pager:</source>
             <comment>Pager</comment>
@@ -1095,6 +1113,12 @@
             <translation>Vasárnap:</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
+        <message id="C494">
+            <source>System Closed:</source>
+            <comment>SystemClosed</comment>
+            <translation>Rendszer zárva:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
         <message id="C121">
             <source>System Reset</source>
             <comment>SystemReset</comment>
@@ -1254,7 +1278,7 @@
             <translation>Névjegy</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C491">
+        <message id="C543">
             <source>OK</source>
             <comment>OK</comment>
             <translation>OK</translation>
@@ -1272,33 +1296,6 @@ Monitor</translation>
             <source>Version %s - %s</source>
             <comment>Version</comment>
             <translation>Verzió: %s - %s</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-    </context>
-    <context>
-        <name>accountpages</name>
-        <message id="C134">
-            <source>Engr on Site:</source>
-            <comment>EngrOnSite</comment>
-            <translation>Szerelő a helyszínen:</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="C135">
-            <source>System Closed:</source>
-            <comment>SystemClosed</comment>
-            <translation>Rendszer zárva:</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="C136">
-            <source>Operator Comments</source>
-            <comment>OperatorComments</comment>
-            <translation>Operátor megjegyzései</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="C137">
-            <source>Additional Instructions and Information</source>
-            <comment>AdditionalInstructionsAndInformation</comment>
-            <translation>További utasítások és információk</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
     </context>
@@ -1646,16 +1643,16 @@ Monitor</translation>
     </context>
     <context>
         <name>eventprocessor</name>
-        <message id="C156">
-            <source>Received alarm events are waiting: the store cannot be written (%1). They are processed as soon as there is space again.</source>
-            <comment>ReceivedAlarmEventsAreWaitingTheStoreCan</comment>
-            <translation>Beérkezett riasztási események várakoznak: az adatbázisba nem lehet írni (%1). Feldolgozásuk azonnal megtörténik, amint ismét lesz hely.</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
         <message id="C427">
             <source>Received alarm events are waiting: an event could not be processed (%1). It is tried again until it succeeds.</source>
             <comment>ReceivedAlarmEventsAreWaitingAnEventCoul</comment>
             <translation>Beérkezett riasztási események várakoznak: egy eseményt nem sikerült feldolgozni (%1). A program addig próbálkozik vele, amíg sikerrel nem jár.</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C156">
+            <source>Received alarm events are waiting: the store cannot be written (%1). They are processed as soon as there is space again.</source>
+            <comment>ReceivedAlarmEventsAreWaitingTheStoreCan</comment>
+            <translation>Beérkezett riasztási események várakoznak: az adatbázisba nem lehet írni (%1). Feldolgozásuk azonnal megtörténik, amint ismét lesz hely.</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C157">
@@ -1788,21 +1785,21 @@ Monitor</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C486">
-            <source>Language file "%s" is not found</source>
+            <source>Language file &quot;%s&quot; is not found</source>
             <comment>LanguageFileIsNotFound</comment>
-            <translation>A(z) "%s" nyelvi fájl nem található</translation>
+            <translation>A(z) &quot;%s&quot; nyelvi fájl nem található</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C487">
-            <source>Language "%s" is not found</source>
+            <source>Language &quot;%s&quot; is not found</source>
             <comment>LanguageIsNotFound</comment>
-            <translation>A(z) "%s" nyelv nem található</translation>
+            <translation>A(z) &quot;%s&quot; nyelv nem található</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C488">
-            <source>Specified path "%s" does not exist</source>
+            <source>Specified path &quot;%s&quot; does not exist</source>
             <comment>SpecifiedPathDoesNotExist</comment>
-            <translation>A megadott "%s" elérési út nem létezik</translation>
+            <translation>A megadott &quot;%s&quot; elérési út nem létezik</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C480">
@@ -1824,15 +1821,15 @@ Monitor</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C489">
-            <source>Can not delete file "%s"</source>
+            <source>Can not delete file &quot;%s&quot;</source>
             <comment>CanNotDeleteFile</comment>
-            <translation>A(z) "%s" fájl nem törölhető</translation>
+            <translation>A(z) &quot;%s&quot; fájl nem törölhető</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C490">
-            <source>Can not write file "%s"</source>
+            <source>Can not write file &quot;%s&quot;</source>
             <comment>CanNotWriteFile</comment>
-            <translation>A(z) "%s" fájl nem írható</translation>
+            <translation>A(z) &quot;%s&quot; fájl nem írható</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
     </context>
@@ -1871,13 +1868,13 @@ Monitor</translation>
             <translation>Jelszó:</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C492">
+        <message id="C544">
             <source>OK</source>
             <comment>OK</comment>
             <translation>OK</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C493">
+        <message id="C545">
             <source>Cancel</source>
             <comment>Cancel</comment>
             <translation>Mégse</translation>
@@ -1982,8 +1979,98 @@ Monitor</translation>
         </message>
     </context>
     <context>
-        <name>operatormenu</name>
-        <message id="C429">
+        <name>operatorsession</name>
+        <message id="C495">
+            <source>Operator</source>
+            <comment>Operator</comment>
+            <translation>Operátor</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C496">
+            <source>Log On...</source>
+            <comment>LogOn</comment>
+            <translation>Bejelentkezés...</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C497">
+            <source>Log Off</source>
+            <comment>LogOff</comment>
+            <translation>Kijelentkezés</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C498">
+            <source>Change Passcode...</source>
+            <comment>ChangePasscode</comment>
+            <translation>Jelszó módosítása...</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C499">
+            <source>Modify System Operators...</source>
+            <comment>ModifySystemOperators</comment>
+            <translation>Operátorok kezelése...</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C500">
+            <source>Exit</source>
+            <comment>Exit</comment>
+            <translation>Kilépés</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C501">
+            <source>Accounts</source>
+            <comment>Accounts</comment>
+            <translation>Ügyfelek</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C502">
+            <source>Open Account Manager</source>
+            <comment>OpenAccountManager</comment>
+            <translation>Ügyfélkezelő megnyitása</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C503">
+            <source>Communication</source>
+            <comment>Communication</comment>
+            <translation>Kommunikáció</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C504">
+            <source>Setup</source>
+            <comment>Setup</comment>
+            <translation>Beállítások</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C505">
+            <source>View Comms Data...</source>
+            <comment>ViewCommsData</comment>
+            <translation>Kommunikációs adatok...</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C506">
+            <source>View Email History...</source>
+            <comment>ViewEmailHistory</comment>
+            <translation>E-mail-előzmények...</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C507">
+            <source>Language</source>
+            <comment>Language</comment>
+            <translation>Nyelv</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C508">
+            <source>Help</source>
+            <comment>Help</comment>
+            <translation>Súgó</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C509">
+            <source>About</source>
+            <comment>About</comment>
+            <translation>Névjegy</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C510">
             <source>You logged on with the default password, which anyone may know. Please choose a new password now.&#13;
 &#13;
 Change it now?</source>
@@ -1993,91 +2080,91 @@ Change it now?</source>
 Megváltoztatja most?</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C191">
+        <message id="C511">
             <source> - Please Enter OLD Password</source>
             <comment>PleaseEnterOLDPassword</comment>
             <translation> - Adja meg a RÉGI jelszót</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C192">
+        <message id="C512">
             <source>OLD passcode is not valid !</source>
             <comment>OLDPasscodeIsNotValid</comment>
             <translation>A RÉGI jelszó hibás!</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C193">
+        <message id="C513">
             <source> - Please Enter NEW Password</source>
             <comment>PleaseEnterNEWPassword</comment>
             <translation> - Adja meg az ÚJ jelszót</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C194">
+        <message id="C514">
             <source> - Please Enter AGAIN for Confirmation</source>
             <comment>PleaseEnterAGAINForConfirmation</comment>
             <translation> - Adja meg ÚJRA megerősítésként</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C195">
+        <message id="C515">
             <source>NEW Code and Confirmation code are not the same - Please try again</source>
             <comment>NEWCodeAndConfirmationCodeAreNotTheSameP</comment>
             <translation>Az ÚJ jelszó és a megerősítés nem egyezik. Próbálja újra</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C196">
+        <message id="C516">
             <source> - an Error has occured, Your Passcode has NOT been Accepted !</source>
             <comment>AnErrorHasOccuredYourPasscodeHasNOTBeenA</comment>
             <translation> - Hiba történt, a jelszó NEM változott meg!</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C197">
+        <message id="C517">
             <source> - Your NEW Passcode has been Accepted !</source>
             <comment>YourNEWPasscodeHasBeenAccepted</comment>
             <translation> - Az ÚJ jelszó érvénybe lépett!</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C198">
+        <message id="C518">
             <source>Edt</source>
             <comment>Edt</comment>
             <translation>Mód</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C199">
+        <message id="C519">
             <source> Add</source>
             <comment>Add</comment>
             <translation> Fel</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C200">
+        <message id="C520">
             <source> Del</source>
             <comment>Del</comment>
             <translation> Tör</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C201">
+        <message id="C521">
             <source> Com</source>
             <comment>Com</comment>
             <translation> Kom</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C202">
+        <message id="C522">
             <source> Rep</source>
             <comment>Rep</comment>
             <translation> Jel</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C203">
+        <message id="C523">
             <source>Operator: %s</source>
-            <comment>Operator</comment>
+            <comment>Operator2</comment>
             <translation>Operátor: %s</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C204">
+        <message id="C524">
             <source>Access Options: %s</source>
             <comment>AccessOptions</comment>
             <translation>Jogosultságok: %s</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C430">
+        <message id="C525">
             <source>The operators cannot be read, so no exit password can be checked.&#13;
 &#13;
 Shut the monitor down anyway?</source>
@@ -2087,7 +2174,7 @@ Shut the monitor down anyway?</source>
 Mégis leállítja a felügyeletet?</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C205">
+        <message id="C526">
             <source>Exit Quorvel Password</source>
             <comment>ExitQuorvelPassword</comment>
             <translation>Jelszó a Quorvel bezárásához</translation>
@@ -2159,7 +2246,7 @@ Mégis leállítja a felügyeletet?</translation>
             <translation>A fájltípus nem támogatott</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C494">
+        <message id="C546">
             <source>Cannot open Customer Information file for reading the panel version.&#13;
 Please check that %s.cif file exists.</source>
             <comment>CannotOpenCustomerInformationFileForRead</comment>
@@ -2219,7 +2306,7 @@ Please try connecting the panel with Progal and reading back the data.</source>
 Csatlakoztassa a központot a Progal programhoz, és olvassa vissza az adatokat.</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C495">
+        <message id="C547">
             <source>%s is too large to be a panel data file.&#13;
 No texts were imported.</source>
             <comment>IsTooLargeToBeAPanelDataFileNoTextsWereI</comment>
@@ -2227,13 +2314,13 @@ No texts were imported.</source>
 Egyetlen szöveg sem lett importálva.</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C496">
+        <message id="C548">
             <source>%s is a folder, not a panel data file.</source>
             <comment>IsAFolderNotAPanelDataFile</comment>
             <translation>A(z) %s egy mappa, nem a központ adatfájlja.</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C497">
+        <message id="C549">
             <source>%s is empty, so it holds no panel data.&#13;
 No texts were imported.</source>
             <comment>IsEmptySoItHoldsNoPanelDataNoTextsWereIm</comment>
@@ -2276,44 +2363,74 @@ Egyetlen szöveg sem lett importálva.</translation>
         </message>
     </context>
     <context>
-        <name>pendingactions</name>
-        <message id="C211">
+        <name>pendingpanel</name>
+        <message id="C527">
+            <source>&amp;Action</source>
+            <comment>Action</comment>
+            <translation>&amp;Kezelés</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C528">
+            <source>Log</source>
+            <comment>Log</comment>
+            <translation>Naplózás</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C529">
+            <source>Delete</source>
+            <comment>Delete</comment>
+            <translation>Törlés</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C530">
+            <source>History...</source>
+            <comment>History</comment>
+            <translation>Előzmények</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C531">
+            <source>Silence</source>
+            <comment>Silence</comment>
+            <translation>Némítás</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C532">
             <source>No Pending Alarm Events</source>
             <comment>NoPendingAlarmEvents</comment>
             <translation>Nincs függő riasztási esemény</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C448">
+        <message id="C533">
             <source>The account details of this event cannot be read: %1</source>
             <comment>TheAccountDetailsOfThisEventCannotBeRead</comment>
             <translation>Az esemény ügyféladatai nem olvashatók: %1</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C212">
+        <message id="C534">
             <source>No Account Details for this Event</source>
             <comment>NoAccountDetailsForThisEvent</comment>
             <translation>Ehhez az eseményhez nincsenek ügyféladatok</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C213">
+        <message id="C535">
             <source>You have not entered any comments!</source>
             <comment>YouHaveNotEnteredAnyComments</comment>
             <translation>Nem írt megjegyzést!</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C214">
+        <message id="C536">
             <source>Are you sure you want to log this alarm without any comments</source>
             <comment>AreYouSureYouWantToLogThisAlarmWithoutAn</comment>
             <translation>Biztosan megjegyzés nélkül naplózza ezt a riasztást?</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C215">
+        <message id="C537">
             <source>Logged by Operator</source>
             <comment>LoggedByOperator</comment>
             <translation>Operátor naplózta</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C216">
+        <message id="C538">
             <source>The alarm event has already been removed.</source>
             <comment>TheAlarmEventHasAlreadyBeenRemoved</comment>
             <translation>A riasztási eseményt már eltávolították.</translation>
@@ -2463,9 +2580,9 @@ account number.</source>
     <context>
         <name>resmodule</name>
         <message id="C485">
-            <source>Error loading resource file "%s"</source>
+            <source>Error loading resource file &quot;%s&quot;</source>
             <comment>ErrorLoadingResourceFile</comment>
-            <translation>Hiba a(z) "%s" erőforrásfájl betöltésekor</translation>
+            <translation>Hiba a(z) &quot;%s&quot; erőforrásfájl betöltésekor</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
     </context>
@@ -2502,6 +2619,33 @@ account number.</source>
             <source>The mail server %1 offers no encrypted connection (STARTTLS): the password is not sent in clear to another machine.</source>
             <comment>TheMailServerOffersNoEncryptedConnection</comment>
             <translation>A(z) %1 levelezőkiszolgáló nem kínál titkosított kapcsolatot (STARTTLS), ezért a jelszót nem küldjük el titkosítatlanul másik gépre.</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+    </context>
+    <context>
+        <name>station</name>
+        <message id="C539">
+            <source>Receiver: Offline</source>
+            <comment>ReceiverOffline</comment>
+            <translation>Vevő: offline</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C540">
+            <source>Status: Receiving Data...</source>
+            <comment>StatusReceivingData</comment>
+            <translation>Állapot: adatfogadás...</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C541">
+            <source>Status: Monitoring...</source>
+            <comment>StatusMonitoring</comment>
+            <translation>Állapot: figyelés...</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C542">
+            <source>Receiver: Online</source>
+            <comment>ReceiverOnline</comment>
+            <translation>Vevő: online</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
     </context>
@@ -2555,13 +2699,13 @@ account number.</source>
             <translation>Ügyfélkezelő</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C498">
+        <message id="C550">
             <source>Account No: %s</source>
             <comment>AccountNo</comment>
             <translation>Ügyfélszám: %s</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C499">
+        <message id="C551">
             <source>Name: %s</source>
             <comment>Name</comment>
             <translation>Név: %s</translation>
@@ -2785,19 +2929,19 @@ account number.</source>
             <translation>Riasztási előzmények</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C500">
+        <message id="C552">
             <source>Name: %s</source>
             <comment>Name</comment>
             <translation>Név: %s</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C501">
+        <message id="C553">
             <source>Date Range: %s</source>
             <comment>DateRange</comment>
             <translation>Időszak: %s</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C502">
+        <message id="C554">
             <source>All</source>
             <comment>All</comment>
             <translation>teljes</translation>
@@ -2911,144 +3055,6 @@ account number.</source>
             <translation>Quorvel Alarm Monitor</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C278">
-            <source>Operator</source>
-            <comment>Operator</comment>
-            <translation>Operátor</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="C279">
-            <source>Log On...</source>
-            <comment>LogOn</comment>
-            <translation>Bejelentkezés...</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="C280">
-            <source>Log Off</source>
-            <comment>LogOff</comment>
-            <translation>Kijelentkezés</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="C281">
-            <source>Change Passcode...</source>
-            <comment>ChangePasscode</comment>
-            <translation>Jelszó módosítása...</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="C282">
-            <source>Modify System Operators...</source>
-            <comment>ModifySystemOperators</comment>
-            <translation>Operátorok kezelése...</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="C283">
-            <source>Exit</source>
-            <comment>Exit</comment>
-            <translation>Kilépés</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="C284">
-            <source>Accounts</source>
-            <comment>Accounts</comment>
-            <translation>Ügyfelek</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="C285">
-            <source>Open Account Manager</source>
-            <comment>OpenAccountManager</comment>
-            <translation>Ügyfélkezelő megnyitása</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="C286">
-            <source>Communication</source>
-            <comment>Communication</comment>
-            <translation>Kommunikáció</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="C287">
-            <source>Setup</source>
-            <comment>Setup</comment>
-            <translation>Beállítások</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="C288">
-            <source>View Comms Data...</source>
-            <comment>ViewCommsData</comment>
-            <translation>Kommunikációs adatok...</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="C289">
-            <source>View Email History...</source>
-            <comment>ViewEmailHistory</comment>
-            <translation>E-mail-előzmények...</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="C290">
-            <source>Language</source>
-            <comment>Language</comment>
-            <translation>Nyelv</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="C291">
-            <source>Help</source>
-            <comment>Help</comment>
-            <translation>Súgó</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="C292">
-            <source>About</source>
-            <comment>About</comment>
-            <translation>Névjegy</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="C293">
-            <source>&amp;Action</source>
-            <comment>Action</comment>
-            <translation>&amp;Kezelés</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="C294">
-            <source>Log</source>
-            <comment>Log</comment>
-            <translation>Naplózás</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="C295">
-            <source>Delete</source>
-            <comment>Delete</comment>
-            <translation>Törlés</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="C296">
-            <source>History...</source>
-            <comment>History</comment>
-            <translation>Előzmények</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="C297">
-            <source>Silence</source>
-            <comment>Silence</comment>
-            <translation>Némítás</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="C474">
-            <source>Access Options: %s</source>
-            <comment>AccessOptions</comment>
-            <translation>Jogosultságok: %s</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="C298">
-            <source>Status: Receiving Data...</source>
-            <comment>StatusReceivingData</comment>
-            <translation>Állapot: adatfogadás...</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="C299">
-            <source>Status: Monitoring...</source>
-            <comment>StatusMonitoring</comment>
-            <translation>Állapot: figyelés...</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
     </context>
     <context>
         <name>treportoptions</name>
@@ -3079,6 +3085,18 @@ account number.</source>
     </context>
     <context>
         <name>MainFrm</name>
+        <message id="P17">
+            <source>Status: Monitoring...</source>
+            <comment>StatBarPanel0.Caption</comment>
+            <translation>Állapot: figyelés...</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P18">
+            <source>Receiver: Offline</source>
+            <comment>StatBarPanel3.Caption</comment>
+            <translation>Vevő: offline</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
         <message id="P1">
             <source>Operator</source>
             <comment>mnuOperator.Caption</comment>
@@ -3175,18 +3193,6 @@ account number.</source>
             <translation>Névjegy</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="P17">
-            <source>Status: Monitoring...</source>
-            <comment>StatBarPanel0.Caption</comment>
-            <translation>Állapot: figyelés...</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
-        <message id="P18">
-            <source>Receiver: Offline</source>
-            <comment>StatBarPanel3.Caption</comment>
-            <translation>Vevő: offline</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
         <message id="P19">
             <source>No Pending Alarm Events</source>
             <comment>lbNoEvents.Caption</comment>
@@ -3223,10 +3229,58 @@ account number.</source>
             <translation>1. értesítendő személy</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
+        <message id="P297">
+            <source>Name:</source>
+            <comment>lbKH1Name.Caption</comment>
+            <translation>Név:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P298">
+            <source>Tel No:</source>
+            <comment>lbKH1TelNo.Caption</comment>
+            <translation>Telefonszám:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P299">
+            <source>Mobile:</source>
+            <comment>lbKH1Mobile.Caption</comment>
+            <translation>Mobil:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P300">
+            <source>Pager:</source>
+            <comment>lbKH1Pager.Caption</comment>
+            <translation>Személyhívó:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
         <message id="P25">
             <source>Key Holder 2</source>
             <comment>gbKeyHolder2.Caption</comment>
             <translation>2. értesítendő személy</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P301">
+            <source>Name:</source>
+            <comment>lbKH2Name.Caption</comment>
+            <translation>Név:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P302">
+            <source>Tel No:</source>
+            <comment>lbKH2TelNo.Caption</comment>
+            <translation>Telefonszám:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P303">
+            <source>Mobile:</source>
+            <comment>lbKH2Mobile.Caption</comment>
+            <translation>Mobil:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P304">
+            <source>Pager:</source>
+            <comment>lbKH2Pager.Caption</comment>
+            <translation>Személyhívó:</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="P26">
@@ -3235,10 +3289,58 @@ account number.</source>
             <translation>3. értesítendő személy</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
+        <message id="P305">
+            <source>Name:</source>
+            <comment>lbKH3Name.Caption</comment>
+            <translation>Név:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P306">
+            <source>Tel No:</source>
+            <comment>lbKH3TelNo.Caption</comment>
+            <translation>Telefonszám:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P307">
+            <source>Mobile:</source>
+            <comment>lbKH3Mobile.Caption</comment>
+            <translation>Mobil:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P308">
+            <source>Pager:</source>
+            <comment>lbKH3Pager.Caption</comment>
+            <translation>Személyhívó:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
         <message id="P27">
             <source>Key Holder 4</source>
             <comment>gbKeyHolder4.Caption</comment>
             <translation>4. értesítendő személy</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P309">
+            <source>Name:</source>
+            <comment>lbKH4Name.Caption</comment>
+            <translation>Név:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P310">
+            <source>Tel No:</source>
+            <comment>lbKH4TelNo.Caption</comment>
+            <translation>Telefonszám:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P311">
+            <source>Mobile:</source>
+            <comment>lbKH4Mobile.Caption</comment>
+            <translation>Mobil:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P312">
+            <source>Pager:</source>
+            <comment>lbKH4Pager.Caption</comment>
+            <translation>Személyhívó:</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="P28">
@@ -3247,10 +3349,148 @@ account number.</source>
             <translation>5. értesítendő személy</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
+        <message id="P313">
+            <source>Name:</source>
+            <comment>lbKH5Name.Caption</comment>
+            <translation>Név:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P314">
+            <source>Tel No:</source>
+            <comment>lbKH5TelNo.Caption</comment>
+            <translation>Telefonszám:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P315">
+            <source>Mobile:</source>
+            <comment>lbKH5Mobile.Caption</comment>
+            <translation>Mobil:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P316">
+            <source>Pager:</source>
+            <comment>lbKH5Pager.Caption</comment>
+            <translation>Személyhívó:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
         <message id="P29">
             <source>Key Holder 6</source>
             <comment>gbKeyHolder6.Caption</comment>
             <translation>6. értesítendő személy</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P317">
+            <source>Name:</source>
+            <comment>lbKH6Name.Caption</comment>
+            <translation>Név:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P318">
+            <source>Tel No:</source>
+            <comment>lbKH6TelNo.Caption</comment>
+            <translation>Telefonszám:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P319">
+            <source>Mobile:</source>
+            <comment>lbKH6Mobile.Caption</comment>
+            <translation>Mobil:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P320">
+            <source>Pager:</source>
+            <comment>lbKH6Pager.Caption</comment>
+            <translation>Személyhívó:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P321">
+            <source>Acc No:</source>
+            <comment>lbAccountNo.Caption</comment>
+            <translation>Ügyfélszám:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P322">
+            <source>Name:</source>
+            <comment>lbName.Caption</comment>
+            <translation>Név:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P323">
+            <source>Address:</source>
+            <comment>lbAddress.Caption</comment>
+            <translation>Cím:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P324">
+            <source>Postcode:</source>
+            <comment>lbPostcode.Caption</comment>
+            <translation>Irányítószám:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P325">
+            <source>Tel No:</source>
+            <comment>lbTelNo.Caption</comment>
+            <translation>Telefonszám:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P326">
+            <source>Fax No:</source>
+            <comment>lbFaxNo.Caption</comment>
+            <translation>Faxszám:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P327">
+            <source>Email:</source>
+            <comment>lbEmail.Caption</comment>
+            <translation>E-mail:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P328">
+            <source>Panel:</source>
+            <comment>lbPanelType.Caption</comment>
+            <translation>Központ:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P329">
+            <source>Engr on Site:</source>
+            <comment>lbEngOnSite.Caption</comment>
+            <translation>Szerelő a helyszínen:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P330">
+            <source>System Closed:</source>
+            <comment>lbSystemClosed.Caption</comment>
+            <translation>Rendszer zárva:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P331">
+            <source>Priority:</source>
+            <comment>lbPriority.Caption</comment>
+            <translation>Prioritás:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P332">
+            <source>Area:</source>
+            <comment>lbEventGroup.Caption</comment>
+            <translation>Partíció:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P333">
+            <source>Zone/User:</source>
+            <comment>lbEventID.Caption</comment>
+            <translation>Zóna/felhasználó:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P334">
+            <source>Event:</source>
+            <comment>lbEventCode.Caption</comment>
+            <translation>Esemény:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P335">
+            <source>Date &amp; Time:</source>
+            <comment>lbDateTime.Caption</comment>
+            <translation>Dátum és idő:</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="P30">
@@ -3263,6 +3503,24 @@ account number.</source>
             <source>Additional Instructions and Information</source>
             <comment>gbAdditional.Caption</comment>
             <translation>További utasítások és információk</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P336">
+            <source>Special:</source>
+            <comment>lbSpecialOpts.Caption</comment>
+            <translation>Egyéb:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P337">
+            <source>Police No:</source>
+            <comment>lbPoliceNo.Caption</comment>
+            <translation>Rendőrség tel.:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="P338">
+            <source>Password:</source>
+            <comment>lbPassword.Caption</comment>
+            <translation>Jelszó:</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="P32">
@@ -3322,7 +3580,7 @@ account number.</source>
             <translation>Névjegy</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="P297">
+        <message id="P339">
             <source>OK</source>
             <comment>OKButton.Caption</comment>
             <translation>OK</translation>
@@ -3349,13 +3607,13 @@ account number.</source>
             <translation>Jelszó:</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="P298">
+        <message id="P340">
             <source>OK</source>
             <comment>OKBtn.Caption</comment>
             <translation>OK</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="P299">
+        <message id="P341">
             <source>Cancel</source>
             <comment>CancelBtn.Caption</comment>
             <translation>Mégse</translation>
@@ -3412,7 +3670,7 @@ account number.</source>
             <translation>Jelentések nyomtatása</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="P300">
+        <message id="P342">
             <source>+</source>
             <comment>nbInsert.Caption</comment>
             <translation>+</translation>
@@ -3424,7 +3682,7 @@ account number.</source>
             <translation>Új operátor felvétele</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="P301">
+        <message id="P343">
             <source>-</source>
             <comment>nbDelete.Caption</comment>
             <translation>-</translation>
@@ -3436,7 +3694,7 @@ account number.</source>
             <translation>Operátor törlése</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="P302">
+        <message id="P344">
             <source>Edit</source>
             <comment>nbEdit.Caption</comment>
             <translation>Szerkesztés</translation>
@@ -3448,7 +3706,7 @@ account number.</source>
             <translation>Operátor szerkesztése</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="P303">
+        <message id="P345">
             <source>Post</source>
             <comment>nbPost.Caption</comment>
             <translation>Mentés</translation>
@@ -3460,7 +3718,7 @@ account number.</source>
             <translation>Változások mentése</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="P304">
+        <message id="P346">
             <source>Cancel</source>
             <comment>nbCancel.Caption</comment>
             <translation>Mégse</translation>

@@ -4,7 +4,11 @@
 // operator types while that account's events stream in is kept, together
 // with what the events wrote.
 #include "accounts/taccviewfrm.h"
+#include "console/operatorsession.h"
+#include "console/pendingpanel.h"
 #include "console/tmainfrm.h"
+#include "pipeline/eventprocessor.h"
+#include "station/station.h"
 #include "support/stationfixture.h"
 #include "store/gridmodel.h"
 #include "store/tdmod.h"
@@ -35,7 +39,7 @@ QVariant stored(store::TDMod &dm, const QString &sql)
 
 // Opens the manager from the Accounts menu and runs fn on it; the manager
 // is closed afterwards (or by a watchdog, so a failed step never hangs).
-void withManager(Station &s, const std::function<void(TAccViewFrm &)> &fn)
+void withManager(StationFixture &s, const std::function<void(TAccViewFrm &)> &fn)
 {
     bool ran = false;
     QTimer::singleShot(0, [&]() {
@@ -50,7 +54,7 @@ void withManager(Station &s, const std::function<void(TAccViewFrm &)> &fn)
         ran = true;
         m->accept();
     });
-    s.w().AccEdit->trigger();
+    s.w().session().AccEdit->trigger();
     QVERIFY(ran);
 }
 
@@ -73,7 +77,7 @@ private slots:
 
 void TestAccountStation::newAccountDecidesHowItsAlarmShows()
 {
-    Station s;
+    StationFixture s;
     s.start();
     s.logOn(u"Master"_s, u"master"_s);
     withManager(s, [&](TAccViewFrm &m) {
@@ -121,7 +125,7 @@ void TestAccountStation::newAccountDecidesHowItsAlarmShows()
 
 void TestAccountStation::typingWhileEventsStream()
 {
-    Station s;
+    StationFixture s;
     s.start();
     s.logOn(u"Master"_s, u"master"_s);
     store::Table &accounts = *s.dm().tbAccounts;

@@ -1,9 +1,9 @@
 // The console's small parts: texts with places, date formats, settings
 // files and the handler boundary.
-#include "console/dateformats.h"
+#include "station/dateformats.h"
 #include "console/formattext.h"
 #include "console/guarded.h"
-#include "console/settings.h"
+#include "station/settings.h"
 #include "store/errors.h"
 #include "support/recordingmessages.h"
 
@@ -17,6 +17,7 @@ using namespace Qt::StringLiterals;
 #include <stdexcept>
 
 using namespace console;
+using namespace station;
 
 namespace {
 

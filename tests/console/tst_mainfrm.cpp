@@ -1,12 +1,20 @@
 // The main window as the station starts, runs and shuts down.
 #include "console/aboutbox.h"
 #include "console/statusbar.h"
+#include "console/operatorsession.h"
+#include "console/pendingpanel.h"
 #include "console/tmainfrm.h"
+#include "pipeline/eventprocessor.h"
+#include "station/station.h"
 #include "support/stationfixture.h"
 #include "core/events.h"
+#include "localization/texts.h"
 #include "store/tdmod.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
+#include <QTabWidget>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -72,11 +80,13 @@ private slots:
     void smallestWindowShowsPanelsAndCountsWhole();
     void countsFollowThePendingRows();
     void postedEventsReachTheirHandlers();
+    void windowFollowsAStationThatRanWithoutIt();
+    void languageChangeShowsEveryTextAgain();
 };
 
 void TestMainFrm::designOfTheWindow()
 {
-    Station s;
+    StationFixture s;
     TMainFrm &w = s.start();
     QCOMPARE(w.windowTitle(), QStringLiteral("Quorvel Alarm Monitor - V2.16"));
     QCOMPARE(w.size(), QSize(800, 600));
@@ -97,7 +107,7 @@ void TestMainFrm::designOfTheWindow()
         QVERIFY2(a, i.name);
         QCOMPARE(a->text(), QString::fromLatin1(i.caption));
         QCOMPARE(a->data().toInt(), i.tag);
-        QVERIFY(w.mnuOperator->actions().contains(a));
+        QVERIFY(w.session().mnuOperator->actions().contains(a));
     }
     const QList<QPair<const char *, const char *>> others{
         {"AccEdit", "Open Account Manager"},
@@ -116,7 +126,7 @@ void TestMainFrm::designOfTheWindow()
     QCOMPARE(menus, (QStringList{QStringLiteral("Operator"), QStringLiteral("Accounts"),
                                  QStringLiteral("Communication"), QStringLiteral("Setup"),
                                  QStringLiteral("Help")}));
-    QCOMPARE(w.mnuSetupLanguage->title(), QStringLiteral("Language"));
+    QCOMPARE(w.session().mnuSetupLanguage->title(), QStringLiteral("Language"));
 
     // Status bar: six panels, widths as designed, the last one takes the rest;
     // the operator's is only as wide as the name needs (at most as designed).
@@ -131,34 +141,34 @@ void TestMainFrm::designOfTheWindow()
     QCOMPARE(w.statBar()->rxLight()->parentWidget(), w.statBar()->panel(2));
 
     // Logged off: only Log On, Exit and Help.
-    QVERIFY(w.mnuLogOn->isEnabled());
-    for (QAction *a : {w.mnuLogOff, w.mnuPasscode, w.mnuEditOperators})
+    QVERIFY(w.session().mnuLogOn->isEnabled());
+    for (QAction *a : {w.session().mnuLogOff, w.session().mnuPasscode, w.session().mnuEditOperators})
         QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
-    QVERIFY(w.mnuExit->isEnabled());
-    QVERIFY(w.mnuHelp->menuAction()->isEnabled());
-    for (QMenu *m : {w.mnuAccounts, w.mnuCommunication, w.mnuSetup})
+    QVERIFY(w.session().mnuExit->isEnabled());
+    QVERIFY(w.session().mnuHelp->menuAction()->isEnabled());
+    for (QMenu *m : {w.session().mnuAccounts, w.session().mnuCommunication, w.session().mnuSetup})
         QVERIFY2(!m->menuAction()->isEnabled(), qPrintable(m->objectName()));
 
     // The right-hand column, top to bottom; Delete shows only for orphaned events.
-    QCOMPARE(w.btnAction->text(), QStringLiteral("&Action"));
-    QCOMPARE(w.btnCancel->text(), QStringLiteral("Log"));
-    QCOMPARE(w.btnCancel->property("tag").toInt(), 3);
-    QCOMPARE(w.btnHistory->text(), QStringLiteral("History..."));
-    QCOMPARE(w.btnSilence->text(), QStringLiteral("Silence"));
-    QVERIFY(!w.btnSilence->isEnabled());
-    QVERIFY(w.btnDelete->isHidden());
-    QCOMPARE(w.lbAlmCount[0]->text(), QStringLiteral("Very High Priority - 000"));
-    QCOMPARE(w.lbAlmCount[3]->text(), QStringLiteral("Low Priority - 000"));
+    QCOMPARE(w.pending().btnAction->text(), QStringLiteral("&Action"));
+    QCOMPARE(w.pending().btnCancel->text(), QStringLiteral("Log"));
+    QCOMPARE(w.pending().btnCancel->property("tag").toInt(), 3);
+    QCOMPARE(w.pending().btnHistory->text(), QStringLiteral("History..."));
+    QCOMPARE(w.pending().btnSilence->text(), QStringLiteral("Silence"));
+    QVERIFY(!w.pending().btnSilence->isEnabled());
+    QVERIFY(w.pending().btnDelete->isHidden());
+    QCOMPARE(w.pending().lbAlmCount[0]->text(), QStringLiteral("Very High Priority - 000"));
+    QCOMPARE(w.pending().lbAlmCount[3]->text(), QStringLiteral("Low Priority - 000"));
 
-    QVERIFY(w.link().TickTmr()->isActive());
-    QVERIFY(w.MinuteTimer->isActive());
-    QCOMPARE(w.MinuteTimer->interval(), 60000);
-    QVERIFY(w.link().isListening());
-    QCOMPARE(s.dm().notifyTarget(), &w);
+    QVERIFY(w.station().link().TickTmr()->isActive());
+    QVERIFY(w.station().MinuteTimer->isActive());
+    QCOMPARE(w.station().MinuteTimer->interval(), 60000);
+    QVERIFY(w.station().link().isListening());
+    QCOMPARE(s.dm().notifyTarget(), &w.station());
     QVERIFY(s.messages.all().isEmpty());
 
     s.driver.closeAbout();
-    w.About1->trigger();
+    w.session().About1->trigger();
     QCOMPARE(s.driver.queued(), 0);
     QCOMPARE(s.driver.unanswered, 0);
     console::TAboutBox about;
@@ -180,15 +190,15 @@ void TestMainFrm::designOfTheWindow()
 
 void TestMainFrm::firstRunUsesDefaultsAndExitWritesAllSix()
 {
-    Station s;
+    StationFixture s;
     QFile::remove(s.settingsPath());
     TMainFrm &w = s.start();
-    QCOMPARE(w.settings().Port, QStringLiteral("2000"));
-    QCOMPARE(w.settings().LastOperator, QString());
-    QCOMPARE(w.settings().EmailHost, QString());
-    QCOMPARE(w.settings().EmailUserName, QString());
-    QCOMPARE(w.settings().EmailPassword, QString());
-    QCOMPARE(w.settings().EmailSender, QString());
+    QCOMPARE(w.station().settings().Port, QStringLiteral("2000"));
+    QCOMPARE(w.station().settings().LastOperator, QString());
+    QCOMPARE(w.station().settings().EmailHost, QString());
+    QCOMPARE(w.station().settings().EmailUserName, QString());
+    QCOMPARE(w.station().settings().EmailPassword, QString());
+    QCOMPARE(w.station().settings().EmailSender, QString());
     // Nothing is written while the station runs.
     QVERIFY(!QFile::exists(s.settingsPath()));
 
@@ -212,16 +222,16 @@ void TestMainFrm::firstRunUsesDefaultsAndExitWritesAllSix()
 
 void TestMainFrm::settingsSurviveARestartUnchanged()
 {
-    Station s;
-    TMainFrm &w = s.start();
+    StationFixture s;
+    station::Station &station = s.startStation();
     // What the setup dialog would put there, awkward characters included.
-    w.settings().EmailHost = QStringLiteral("smtp.example.net");
-    w.settings().EmailUserName = QStringLiteral("station 4");
-    w.settings().EmailPassword = QStringLiteral("p@ss, \"word\";=x\\y ");
-    w.settings().EmailSender = QStringLiteral("Alarm Centre <alarms@example.net>");
+    station.settings().EmailHost = QStringLiteral("smtp.example.net");
+    station.settings().EmailUserName = QStringLiteral("station 4");
+    station.settings().EmailPassword = QStringLiteral("p@ss, \"word\";=x\\y ");
+    station.settings().EmailSender = QStringLiteral("Alarm Centre <alarms@example.net>");
     s.stop();
 
-    TMainFrm &again = s.start();
+    station::Station &again = s.startStation();
     QCOMPARE(again.settings().Port, QString::number(s.port()));
     QCOMPARE(again.settings().EmailHost, QStringLiteral("smtp.example.net"));
     QCOMPARE(again.settings().EmailUserName, QStringLiteral("station 4"));
@@ -233,18 +243,18 @@ void TestMainFrm::settingsAreReadOnce()
 {
     // Settings are read once: a change to the file during the run is not
     // picked up, and the values in memory are what the shut-down writes.
-    Station s;
+    StationFixture s;
     s.setSetting(kCommunication, QStringLiteral("Email Host"), QStringLiteral("before"));
-    TMainFrm &w = s.start();
+    station::Station &station = s.startStation();
     s.setSetting(kCommunication, QStringLiteral("Email Host"), QStringLiteral("meanwhile"));
-    QCOMPARE(w.settings().EmailHost, QStringLiteral("before"));
+    QCOMPARE(station.settings().EmailHost, QStringLiteral("before"));
     s.stop();
     QCOMPARE(s.setting(kCommunication, QStringLiteral("Email Host")), QStringLiteral("before"));
 }
 
 void TestMainFrm::damagedStoreIsReportedAndTheWindowStillOpens()
 {
-    Station s;
+    StationFixture s;
     QDir().mkpath(s.programFolder() + QStringLiteral("/data"));
     QFile bad(s.programFolder() + QStringLiteral("/data/quorvel.db"));
     QVERIFY(bad.open(QIODevice::WriteOnly));
@@ -254,14 +264,14 @@ void TestMainFrm::damagedStoreIsReportedAndTheWindowStillOpens()
     QCOMPARE(s.messages.errors.size(), 1);
     QVERIFY(s.messages.errors.first().startsWith(QStringLiteral("Cannot open Table")));
     // The rest of the start-up ran: settings, menu, port.
-    QCOMPARE(w.settings().Port, QString::number(s.port()));
+    QCOMPARE(w.station().settings().Port, QString::number(s.port()));
     QCOMPARE(w.statusText(4), QStringLiteral("Operator: "));
-    QVERIFY(w.link().isListening());
+    QVERIFY(w.station().link().isListening());
 }
 
 namespace {
 
-void damageStore(Station &s)
+void damageStore(StationFixture &s)
 {
     QDir().mkpath(s.programFolder() + QStringLiteral("/data"));
     QFile bad(s.programFolder() + QStringLiteral("/data/quorvel.db"));
@@ -274,7 +284,7 @@ void damageStore(Station &s)
 void TestMainFrm::menuStartsLockedForNobodyLoggedOn()
 {
     // What the menu offers while the start-up is held up by its first failure.
-    Station s;
+    StationFixture s;
     damageStore(s);
     QStringList open;
     s.messages.whileErrorShown = [&] {
@@ -285,9 +295,9 @@ void TestMainFrm::menuStartsLockedForNobodyLoggedOn()
             window = window ? window : qobject_cast<TMainFrm *>(top);
         QVERIFY(window);
         TMainFrm &w = *window;
-        for (QAction *a : {w.mnuLogOn, w.mnuLogOff, w.mnuPasscode, w.mnuEditOperators, w.mnuExit,
-                           w.mnuAccounts->menuAction(), w.mnuCommunication->menuAction(),
-                           w.mnuSetup->menuAction(), w.mnuHelp->menuAction()}) {
+        for (QAction *a : {w.session().mnuLogOn, w.session().mnuLogOff, w.session().mnuPasscode, w.session().mnuEditOperators, w.session().mnuExit,
+                           w.session().mnuAccounts->menuAction(), w.session().mnuCommunication->menuAction(),
+                           w.session().mnuSetup->menuAction(), w.session().mnuHelp->menuAction()}) {
             if (a->isEnabled())
                 open << a->objectName() + a->text();
         }
@@ -308,12 +318,12 @@ void TestMainFrm::exitWithoutOperatorsOffersAConfirmedShutDown_data()
 void TestMainFrm::exitWithoutOperatorsOffersAConfirmedShutDown()
 {
     QFETCH(bool, confirmed);
-    Station s;
+    StationFixture s;
     damageStore(s);
     TMainFrm &w = s.start();
     w.show();
     s.messages.confirmAnswers << confirmed;
-    w.mnuExit->trigger();
+    w.session().mnuExit->trigger();
     QCOMPARE(s.messages.questions.size(), 1);
     QVERIFY2(s.messages.questions.first().startsWith(
                  QStringLiteral("The operators cannot be read, so no exit password")),
@@ -321,7 +331,7 @@ void TestMainFrm::exitWithoutOperatorsOffersAConfirmedShutDown()
     QCOMPARE(s.driver.seen.size(), 0); // no password dialog that could never succeed
     QCOMPARE(w.isVisible(), !confirmed);
     QCOMPARE(s.dm().AppClosing(), confirmed);
-    QCOMPARE(w.link().isListening(), !confirmed);
+    QCOMPARE(w.station().link().isListening(), !confirmed);
     s.stop();
     // The settings are written as at every orderly shut-down.
     QCOMPARE(s.setting(kCommunication, QStringLiteral("Port")), QString::number(s.port()));
@@ -329,20 +339,20 @@ void TestMainFrm::exitWithoutOperatorsOffersAConfirmedShutDown()
 
 void TestMainFrm::portChangedInSettingsIsUsedAtNextStart()
 {
-    Station s;
+    StationFixture s;
     TMainFrm &w = s.start();
     {
         QTcpSocket socket;
         QVERIFY(connectTo(socket, s.port()));
     }
-    const quint16 next = Station::freePort();
-    w.settings().Port = QString::number(next);
+    const quint16 next = StationFixture::freePort();
+    w.station().settings().Port = QString::number(next);
     s.driver.answer(QStringLiteral("Master"), QStringLiteral("master"));
     QVERIFY(w.close());
     s.stop();
     QCOMPARE(s.setting(kCommunication, QStringLiteral("Port")), QString::number(next));
 
-    TMainFrm &again = s.start();
+    station::Station &again = s.startStation();
     QCOMPARE(again.link().serverPort(), next);
     QTcpSocket socket;
     QVERIFY(connectTo(socket, next));
@@ -369,9 +379,9 @@ void TestMainFrm::setupKeepsListeningWhenTheNewPortFails()
     if (port == QStringLiteral("in use"))
         port = QString::number(other.serverPort());
     else if (port == QStringLiteral("free"))
-        port = QString::number(Station::freePort());
+        port = QString::number(StationFixture::freePort());
 
-    Station s;
+    StationFixture s;
     TMainFrm &w = s.start();
     const QString before = QString::number(s.port());
     // The setup dialog: a new port typed in, OK pressed.
@@ -386,17 +396,17 @@ void TestMainFrm::setupKeepsListeningWhenTheNewPortFails()
         dialog->findChild<QPushButton *>(QStringLiteral("btnOK"))->click();
     });
     typing.start(20);
-    w.Setup1->trigger();
+    w.session().Setup1->trigger();
     QVERIFY(!typing.isActive());
 
     QCOMPARE(s.messages.errors.size(), opens ? 0 : 1);
-    QVERIFY(w.link().isListening());
+    QVERIFY(w.station().link().isListening());
     const QString listening = opens ? port : before;
-    QCOMPARE(QString::number(w.link().serverPort()), listening);
-    QCOMPARE(w.settings().Port, listening);
-    QCOMPARE(w.settings().EmailHost, QStringLiteral("smtp.example.net"));
+    QCOMPARE(QString::number(w.station().link().serverPort()), listening);
+    QCOMPARE(w.station().settings().Port, listening);
+    QCOMPARE(w.station().settings().EmailHost, QStringLiteral("smtp.example.net"));
     QTcpSocket socket;
-    QVERIFY(connectTo(socket, w.link().serverPort()));
+    QVERIFY(connectTo(socket, w.station().link().serverPort()));
     socket.write(heartbeat());
     QTRY_COMPARE(socket.bytesAvailable(), 1);
     s.stop();
@@ -435,33 +445,33 @@ void TestMainFrm::exitNeedsAnOperatorsPassword()
     QFETCH(QString, error);
     QFETCH(bool, closes);
 
-    Station s;
+    StationFixture s;
     TMainFrm &w = s.start();
     s.addOperator(QStringLiteral("Clerk"), QStringLiteral("c1"), QString());
     w.show();
     // The log-on offered at start-up is turned down first.
     s.driver.cancel();
     QTRY_COMPARE(s.driver.seen.size(), 1);
-    QTRY_VERIFY(!w.logOnDialogExists());
+    QTRY_VERIFY(!w.session().logOnDialogExists());
 
     if (answered)
         s.driver.answer(name, password);
     else
         s.driver.cancel();
-    w.mnuExit->trigger();
+    w.session().mnuExit->trigger();
     QCOMPARE(s.driver.seen.size(), 2);
     QCOMPARE(s.driver.seen.last().caption, QStringLiteral("Exit Quorvel Password"));
     QCOMPARE(s.messages.errors, error.isEmpty() ? QStringList() : QStringList{error});
     QCOMPARE(w.isVisible(), !closes);
     QCOMPARE(s.driver.unanswered, 0);
     QCOMPARE(s.dm().AppClosing(), closes);
-    QCOMPARE(w.link().isListening(), !closes);
-    QVERIFY(!w.logOnDialogExists());
+    QCOMPARE(w.station().link().isListening(), !closes);
+    QVERIFY(!w.session().logOnDialogExists());
 }
 
 void TestMainFrm::watchdogReportsASilentReceiver()
 {
-    Station s;
+    StationFixture s;
     TMainFrm &w = s.start();
     QTcpSocket socket;
     QVERIFY(connectTo(socket, s.port()));
@@ -474,11 +484,11 @@ void TestMainFrm::watchdogReportsASilentReceiver()
     QVERIFY(w.statBar()->txLight()->flashes() > 0);
 
     for (int i = 0; i < 98; ++i)
-        w.link().TickTmrTimer();
+        w.station().link().TickTmrTimer();
     QCOMPARE(w.statusText(3), QStringLiteral("Receiver: Online"));
-    w.link().TickTmrTimer();
+    w.station().link().TickTmrTimer();
     QCOMPARE(w.statusText(3), QStringLiteral("Receiver: Offline"));
-    QCOMPARE(w.beeps(), 1);
+    QCOMPARE(w.station().beeps(), 1);
     QTRY_COMPARE(s.messages.warnings,
                  QStringList{QStringLiteral("Rovask Alarm Receiver is Offline !")});
 
@@ -498,17 +508,17 @@ void TestMainFrm::receiverStartWarningsAppearAtStartup()
 {
     QFETCH(bool, makeFolder);
     QFETCH(QString, warning);
-    Station s;
+    StationFixture s;
     s.stopReceiver();
     if (makeFolder)
         QVERIFY(QDir().mkpath(s.root() + QStringLiteral("/Rovask")));
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(s.root() + QStringLiteral("/nowhere")));
-    s.start();
+    station::Station &station = s.startStation();
     qputenv("PATH", path);
     QCOMPARE(s.messages.warnings, QStringList{warning});
     // The station runs on without its receiver.
-    QVERIFY(s.w().link().isListening());
+    QVERIFY(station.link().isListening());
 }
 
 void TestMainFrm::countLabelsShareTheRowByQuarters_data()
@@ -524,22 +534,22 @@ void TestMainFrm::countLabelsShareTheRowByQuarters()
 {
     QFETCH(int, rowWidth);
     QFETCH(int, labelWidth);
-    Station s;
+    StationFixture s;
     TMainFrm &w = s.start();
     s.driver.cancel(); // the log-on offered when the window shows
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.Panel3->setFixedWidth(rowWidth);
-    QTRY_COMPARE(w.Panel3->width(), rowWidth);
+    w.pending().Panel3->setFixedWidth(rowWidth);
+    QTRY_COMPARE(w.pending().Panel3->width(), rowWidth);
     for (int i = 0; i < 4; ++i) {
-        QCOMPARE(w.lbAlmCount[static_cast<size_t>(i)]->width(), labelWidth);
-        QCOMPARE(w.lbAlmCount[static_cast<size_t>(i)]->x(), i * labelWidth);
+        QCOMPARE(w.pending().lbAlmCount[static_cast<size_t>(i)]->width(), labelWidth);
+        QCOMPARE(w.pending().lbAlmCount[static_cast<size_t>(i)]->x(), i * labelWidth);
     }
 }
 
 void TestMainFrm::smallestWindowShowsPanelsAndCountsWhole()
 {
-    Station s;
+    StationFixture s;
     TMainFrm &w = s.start();
     s.logOn(QStringLiteral("Master"), QStringLiteral("master")); // every right
     w.show();
@@ -557,14 +567,14 @@ void TestMainFrm::smallestWindowShowsPanelsAndCountsWhole()
         QVERIFY(w.statBar()->grab().save(QDir(folder).filePath(QStringLiteral("status-bar.png"))));
 
     // At its smallest, with three-digit counts.
-    for (size_t i = 0; i < w.lbAlmCount.size(); ++i)
+    for (size_t i = 0; i < w.pending().lbAlmCount.size(); ++i)
         s.dm().PriorityCounts[i + 1] = 888;
-    w.RefreshStatusAndCounts();
+    w.station().RefreshStatusAndCounts();
     w.resize(w.minimumSize());
     QTRY_COMPARE(w.size(), w.minimumSize());
     QCoreApplication::processEvents();
     QVERIFY2(whole(access), qPrintable(QString::number(access->width())));
-    for (QLabel *count : w.lbAlmCount)
+    for (QLabel *count : w.pending().lbAlmCount)
         QVERIFY2(whole(count), qPrintable(count->text()));
     if (!folder.isEmpty())
         QVERIFY(w.grab().save(QDir(folder).filePath(QStringLiteral("main-window-smallest.png"))));
@@ -572,8 +582,8 @@ void TestMainFrm::smallestWindowShowsPanelsAndCountsWhole()
 
 void TestMainFrm::countsFollowThePendingRows()
 {
-    Station s;
-    s.start();
+    StationFixture s;
+    s.startStation();
     store::Table &pending = *s.dm().tbPending;
     for (int priority : {1, 1, 1, 4, 5}) {
         pending.insert();
@@ -587,27 +597,187 @@ void TestMainFrm::countsFollowThePendingRows()
     QCOMPARE(s.dm().PriorityCounts[1], 3);
     QCOMPARE(s.dm().PriorityCounts[4], 1);
     QCOMPARE(s.dm().PriorityCounts[5], 1);
-    QCOMPARE(w.lbAlmCount[0]->text(), QStringLiteral("Very High Priority - 003"));
-    QCOMPARE(w.lbAlmCount[1]->text(), QStringLiteral("High Priority - 000"));
-    QCOMPARE(w.lbAlmCount[2]->text(), QStringLiteral("Medium Priority - 000"));
-    QCOMPARE(w.lbAlmCount[3]->text(), QStringLiteral("Low Priority - 001"));
+    QCOMPARE(w.pending().lbAlmCount[0]->text(), QStringLiteral("Very High Priority - 003"));
+    QCOMPARE(w.pending().lbAlmCount[1]->text(), QStringLiteral("High Priority - 000"));
+    QCOMPARE(w.pending().lbAlmCount[2]->text(), QStringLiteral("Medium Priority - 000"));
+    QCOMPARE(w.pending().lbAlmCount[3]->text(), QStringLiteral("Low Priority - 001"));
 }
 
 void TestMainFrm::postedEventsReachTheirHandlers()
 {
     // A stored Comms row reaches the window as a new-comms event; a stale
     // log-on request (an operator logged on meanwhile) opens nothing.
-    Station s;
+    StationFixture s;
     TMainFrm &w = s.start();
     s.logOn(QStringLiteral("Master"), QStringLiteral("master"));
-    QVERIFY(w.LoggedOn());
+    QVERIFY(w.session().LoggedOn());
     QCoreApplication::postEvent(&w, new core::RowEvent(core::LogOnRequestEventType, 0));
-    QCoreApplication::postEvent(&w, new core::RowEvent(core::NewCommsEventType, 1));
-    QCoreApplication::postEvent(&w, new core::RowEvent(core::NewMailEventType, 1));
+    QCoreApplication::postEvent(&w.station(), new core::RowEvent(core::NewCommsEventType, 1));
+    QCoreApplication::postEvent(&w.station(), new core::RowEvent(core::NewMailEventType, 1));
     QCoreApplication::processEvents();
     QCOMPARE(s.driver.seen.size(), 1);
     // The mail delivery took its event: without e-mail settings it says so.
     QCOMPARE(s.messages.all().size(), 1);
+}
+
+namespace {
+
+void addPending(store::TDMod &dm, int priority)
+{
+    store::Table &pending = *dm.tbPending;
+    pending.insert();
+    pending.field(QStringLiteral("AccNo")).setValue(QStringLiteral("1234"));
+    pending.field(QStringLiteral("Priority")).setValue(priority);
+    pending.post();
+}
+
+} // namespace
+
+void TestMainFrm::windowFollowsAStationThatRanWithoutIt()
+{
+    StationFixture s;
+    station::Station &station = s.startStation();
+    addPending(s.dm(), 1);
+    addPending(s.dm(), 3);
+    QTcpSocket socket;
+    QVERIFY(connectTo(socket, s.port()));
+    QTRY_COMPARE(station.statusText(0), QStringLiteral("Status: Receiving Data..."));
+    {
+        TMainFrm w(station);
+        // What the station has: counts, link status, nobody logged on, and
+        // an event whose account does not exist.
+        QCOMPARE(w.pending().lbAlmCount[0]->text(), QStringLiteral("Very High Priority - 001"));
+        QCOMPARE(w.pending().lbAlmCount[2]->text(), QStringLiteral("Medium Priority - 001"));
+        QCOMPARE(w.statusText(0), QStringLiteral("Status: Receiving Data..."));
+        QCOMPARE(w.statusText(4), QStringLiteral("Operator: "));
+        QVERIFY(w.session().mnuLogOn->isEnabled());
+        QVERIFY(!w.session().mnuAccounts->menuAction()->isEnabled());
+        QVERIFY(w.pending().PgControl->isHidden());
+        QCOMPARE(w.pending().lbNoEvents->text(), QStringLiteral("No Account Details for this Event"));
+        // ...and what happens from now on.
+        addPending(s.dm(), 1);
+        station.flushConsole(); // the turn of the event loop ends
+        QCOMPARE(w.pending().lbAlmCount[0]->text(), QStringLiteral("Very High Priority - 002"));
+        socket.write(heartbeat());
+        QTRY_COMPARE(w.statusText(3), QStringLiteral("Receiver: Online"));
+        QVERIFY(w.statBar()->rxLight()->flashes() > 0);
+        const QString folder = qEnvironmentVariable("QUORVEL_SCREENSHOT_DIR");
+        if (!folder.isEmpty())
+            QVERIFY(w.grab().save(QDir(folder).filePath(QStringLiteral("window-after-station.png"))));
+    }
+    // The window went; the station goes on.
+    addPending(s.dm(), 4);
+    QCOMPARE(s.dm().PriorityCounts[4], 1);
+    QCOMPARE(s.dm().notifyTarget(), static_cast<QObject *>(&station));
+    socket.readAll();
+    socket.write(heartbeat());
+    QTRY_COMPARE(socket.bytesAvailable(), 1);
+    QVERIFY(s.messages.all().isEmpty());
+}
+
+namespace {
+
+// Every named text the window shows, by component name; data boxes
+// (db..., DBText...) show stored values, not texts of the program.
+QMap<QString, QString> namedTexts(TMainFrm &w, const std::function<QString(QString)> &change = {})
+{
+    QMap<QString, QString> texts;
+    auto visit = [&](QObject *o, const QString &text, const std::function<void(QString)> &set) {
+        const QString name = o->objectName();
+        if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) ||
+            name.startsWith(QLatin1String("db")) || name.startsWith(QLatin1String("DBText")) ||
+            text.isEmpty())
+            return;
+        texts.insert(name, text);
+        if (change)
+            set(change(text));
+    };
+    for (QLabel *l : w.findChildren<QLabel *>())
+        visit(l, l->text(), [l](const QString &t) { l->setText(t); });
+    for (QAbstractButton *b : w.findChildren<QAbstractButton *>())
+        visit(b, b->text(), [b](const QString &t) { b->setText(t); });
+    for (QAction *a : w.findChildren<QAction *>())
+        visit(a, a->text(), [a](const QString &t) { a->setText(t); });
+    for (QMenu *m : w.findChildren<QMenu *>())
+        visit(m, m->title(), [m](const QString &t) { m->setTitle(t); });
+    for (QGroupBox *g : w.findChildren<QGroupBox *>())
+        visit(g, g->title(), [g](const QString &t) { g->setTitle(t); });
+    for (QTabWidget *tabs : w.findChildren<QTabWidget *>()) {
+        for (int i = 0; i < tabs->count(); ++i)
+            visit(tabs->widget(i), tabs->tabText(i),
+                  [tabs, i](const QString &t) { tabs->setTabText(i, t); });
+    }
+    visit(&w, w.windowTitle(), [&w](const QString &t) { w.setWindowTitle(t); });
+    return texts;
+}
+
+QStringList g_asked;
+
+} // namespace
+
+void TestMainFrm::languageChangeShowsEveryTextAgain()
+{
+    StationFixture s;
+    TMainFrm &w = s.start();
+    s.logOn(QStringLiteral("Master"), QStringLiteral("master"));
+    addPending(s.dm(), 2);
+    addPending(s.dm(), 2);
+    w.station().flushConsole(); // the turn of the event loop ends
+    const QMap<QString, QString> before = namedTexts(w);
+    for (const char *name : {"MainFrm", "btnAction", "lbAlmCount2", "StatBarPanel5", "tsKeyholders",
+                             "lbAccountNo", "gbKeyHolder6", "mnuSetupLanguage", "About1"})
+        QVERIFY2(before.contains(QString::fromLatin1(name)), name);
+
+    // A language without these texts would leave something else everywhere.
+    namedTexts(w, [](const QString &) { return QStringLiteral("\u00A4"); });
+    g_asked.clear();
+    loc::setTextObserver([](const char *english) { g_asked << QString::fromUtf8(english); });
+    QEvent change(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(&w, &change);
+    loc::setTextObserver(nullptr);
+
+    QCOMPARE(namedTexts(w), before);
+    // The assembled texts were made again from their formats and the present state.
+    for (const char *format : {"Quorvel Alarm Monitor", "High Priority - %.3d", "Operator: %s",
+                               "Access Options: %s", "Status: Monitoring...", "Receiver: Offline",
+                               "No Account Details for this Event", "Acc No:", "Modify System Operators..."})
+        QVERIFY2(g_asked.contains(QString::fromLatin1(format)), format);
+    QCOMPARE(w.pending().lbAlmCount[1]->text(), QStringLiteral("High Priority - 002"));
+    QCOMPARE(w.statusText(4), QStringLiteral("Operator: Master"));
+    QCOMPARE(w.statusText(5), QStringLiteral("Access Options: Edt Add Del Com Rep"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Quorvel Alarm Monitor - V2.16"));
+    // Another language's texts, the assembled ones made from its formats.
+    auto table = std::make_shared<loc::TextTable>();
+    table->insert(QStringLiteral("High Priority - %.3d"), QStringLiteral("Magas - %.3d"));
+    table->insert(QStringLiteral("Operator: %s"), QStringLiteral("Kezel\u0151: %s"));
+    table->insert(QStringLiteral("Edt"), QStringLiteral("Szerk"));
+    table->insert(QStringLiteral("Access Options: %s"), QStringLiteral("Jogok: %s"));
+    table->insert(QStringLiteral("Quorvel Alarm Monitor"), QStringLiteral("Quorvel Riaszt\u00E1sfigyel\u0151"));
+    table->insert(QStringLiteral("Acc No:"), QStringLiteral("\u00DCgyf\u00E9lsz\u00E1m:"));
+    table->insert(QStringLiteral("Log Off"), QStringLiteral("Kijelentkez\u00E9s"));
+    table->insert(QStringLiteral("Status: Monitoring..."), QStringLiteral("\u00C1llapot: figyel\u00E9s..."));
+    table->insert(QStringLiteral("No Account Details for this Event"), QStringLiteral("Nincs \u00FCgyf\u00E9l"));
+    loc::setTextTable(table);
+    QCoreApplication::sendEvent(&w, &change);
+    loc::setTextTable(nullptr);
+    QCOMPARE(w.pending().lbAlmCount[1]->text(), QStringLiteral("Magas - 002"));
+    QCOMPARE(w.statusText(4), QStringLiteral("Kezel\u0151: Master"));
+    QCOMPARE(w.statusText(5), QStringLiteral("Jogok: Szerk Add Del Com Rep"));
+    QCOMPARE(w.statusText(0), QStringLiteral("\u00C1llapot: figyel\u00E9s..."));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Quorvel Riaszt\u00E1sfigyel\u0151 - V2.16"));
+    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("lbAccountNo"))->text(),
+             QStringLiteral("\u00DCgyf\u00E9lsz\u00E1m:"));
+    QCOMPARE(w.session().mnuLogOff->text(), QStringLiteral("Kijelentkez\u00E9s"));
+    QCOMPARE(w.pending().lbNoEvents->text(), QStringLiteral("Nincs \u00FCgyf\u00E9l"));
+    // A count that changes afterwards keeps the language's format.
+    loc::setTextTable(table);
+    addPending(s.dm(), 2);
+    w.station().flushConsole();
+    loc::setTextTable(nullptr);
+    QCOMPARE(w.pending().lbAlmCount[1]->text(), QStringLiteral("Magas - 003"));
+
+    QCoreApplication::sendEvent(&w, &change);
+    QCOMPARE(namedTexts(w).value(QStringLiteral("lbAlmCount2")), QStringLiteral("High Priority - 003"));
 }
 
 QTEST_MAIN(TestMainFrm)

@@ -2,7 +2,11 @@
 #include "console/logon.h"
 #include "console/operatorsfrm.h"
 #include "console/statusbar.h"
+#include "console/operatorsession.h"
+#include "console/pendingpanel.h"
 #include "console/tmainfrm.h"
+#include "pipeline/eventprocessor.h"
+#include "station/station.h"
 #include "support/stationfixture.h"
 #include "core/events.h"
 #include "store/database.h"
@@ -95,40 +99,40 @@ void TestOperators::logOnChecksNameAndPassword()
     QFETCH(QString, name);
     QFETCH(QString, password);
     QFETCH(QString, error);
-    Station s;
+    StationFixture s;
     TMainFrm &w = s.start();
     s.addOperator(QStringLiteral("Night"), QString(), QStringLiteral("P"));
     s.logOn(name, password);
     QCOMPARE(s.driver.seen.size(), 1);
     QCOMPARE(s.driver.seen.first().caption, QStringLiteral("Operator Log On"));
     QCOMPARE(s.driver.seen.first().userList, (QStringList{kMaster, QStringLiteral("Night")}));
-    QVERIFY(!w.logOnDialogExists());
+    QVERIFY(!w.session().logOnDialogExists());
     if (error.isEmpty()) {
         QVERIFY(s.messages.all().isEmpty());
-        QVERIFY(w.LoggedOn());
+        QVERIFY(w.session().LoggedOn());
         QCOMPARE(s.dm().currentOperator.name, name);
         QCOMPARE(s.dm().currentOperator.password, password);
         QCOMPARE(s.dm().currentOperator.Master, name == kMaster);
-        QCOMPARE(w.settings().LastOperator, name);
-        QVERIFY(!w.mnuLogOn->isEnabled());
-        QVERIFY(w.mnuLogOff->isEnabled());
+        QCOMPARE(w.station().settings().LastOperator, name);
+        QVERIFY(!w.session().mnuLogOn->isEnabled());
+        QVERIFY(w.session().mnuLogOff->isEnabled());
     } else {
         QCOMPARE(s.messages.errors, QStringList{error});
-        QVERIFY(!w.LoggedOn());
+        QVERIFY(!w.session().LoggedOn());
         QCOMPARE(s.dm().currentOperator.name, QString());
-        QCOMPARE(w.settings().LastOperator, QString());
+        QCOMPARE(w.station().settings().LastOperator, QString());
         QCOMPARE(w.statusText(4), QStringLiteral("Operator: "));
     }
 }
 
 void TestOperators::logOnDialogOpensByItselfAtStart()
 {
-    Station s;
+    StationFixture s;
     s.setSetting(QStringLiteral("Operator"), QStringLiteral("LastOperator"), kMaster);
     TMainFrm &w = s.start();
     s.driver.answerPassword(kMasterPassword);
     w.show();
-    QTRY_VERIFY(w.LoggedOn());
+    QTRY_VERIFY(w.session().LoggedOn());
     QCOMPARE(s.driver.seen.size(), 1);
     QCOMPARE(s.driver.seen.first().userText, kMaster);
     QVERIFY(s.driver.seen.first().focusOnPassword);
@@ -141,13 +145,13 @@ void TestOperators::logOnDialogOpensByItselfAtStart()
 
 void TestOperators::staleLogOnRequestsOpenNothing()
 {
-    Station s;
+    StationFixture s;
     TMainFrm &w = s.start();
     // Two requests queued: the first opens the dialog, the second finds it open.
     QCoreApplication::postEvent(&w, new core::RowEvent(core::LogOnRequestEventType, 0));
     QCoreApplication::postEvent(&w, new core::RowEvent(core::LogOnRequestEventType, 0));
     s.driver.answer(kMaster, kMasterPassword);
-    QTRY_VERIFY(w.LoggedOn());
+    QTRY_VERIFY(w.session().LoggedOn());
     // One queued after the log-on finds an operator logged on.
     QCoreApplication::postEvent(&w, new core::RowEvent(core::LogOnRequestEventType, 0));
     w.FormActivate();
@@ -158,41 +162,41 @@ void TestOperators::staleLogOnRequestsOpenNothing()
 
 void TestOperators::cancelledLogOnIsOfferedAgainOnlyAfterAnotherWindow()
 {
-    Station s;
+    StationFixture s;
     TMainFrm &w = s.start();
     s.driver.cancel();
     w.show();
     QTRY_COMPARE(s.driver.seen.size(), 1);
-    QTRY_VERIFY(!w.logOnDialogExists());
+    QTRY_VERIFY(!w.session().logOnDialogExists());
     // The main window taking over from the log-on dialog offers nothing.
     w.activateWindow();
     QTest::qWait(50);
     QCOMPARE(s.driver.seen.size(), 1);
-    QVERIFY(!w.LoggedOn());
+    QVERIFY(!w.session().LoggedOn());
 
     // Back from the about box, it is offered again.
     s.driver.closeAbout();
     s.driver.answer(kMaster, kMasterPassword);
-    w.About1->trigger();
+    w.session().About1->trigger();
     w.activateWindow();
-    QTRY_VERIFY(w.LoggedOn());
+    QTRY_VERIFY(w.session().LoggedOn());
     QCOMPARE(s.driver.seen.size(), 2);
     QCOMPARE(s.driver.unanswered, 0);
 }
 
 void TestOperators::openingAMenuOffersNoLogOn()
 {
-    Station s;
+    StationFixture s;
     TMainFrm &w = s.start();
     s.driver.cancel();
     w.show();
     QTRY_COMPARE(s.driver.seen.size(), 1);
-    QTRY_VERIFY(!w.logOnDialogExists());
+    QTRY_VERIFY(!w.session().logOnDialogExists());
     w.activateWindow();
     QTRY_VERIFY(w.isActiveWindow());
 
     // Menus opened and closed while logged off: a menu is no other window.
-    for (QMenu *menu : {w.mnuOperator, w.mnuHelp}) {
+    for (QMenu *menu : {w.session().mnuOperator, w.session().mnuHelp}) {
         menu->popup(w.mapToGlobal(QPoint(10, 10)));
         QTRY_VERIFY(menu->isVisible());
         QTest::qWait(50);
@@ -201,7 +205,7 @@ void TestOperators::openingAMenuOffersNoLogOn()
         QTest::qWait(100);
     }
     QCOMPARE(s.driver.seen.size(), 1);
-    QVERIFY(!w.logOnDialogExists());
+    QVERIFY(!w.session().logOnDialogExists());
     QCOMPARE(s.driver.unanswered, 0);
 }
 
@@ -223,52 +227,52 @@ void TestOperators::statusPanelsShowTheRights()
 {
     QFETCH(QString, rights);
     QFETCH(QString, access);
-    Station s;
+    StationFixture s;
     TMainFrm &w = s.start();
     s.addOperator(QStringLiteral("Clerk"), QStringLiteral("c1"), rights);
     s.logOn(QStringLiteral("Clerk"), QStringLiteral("c1"));
     QCOMPARE(w.statusText(4), QStringLiteral("Operator: Clerk"));
     QCOMPARE(w.statusText(5), access);
-    QCOMPARE(w.mnuEditOperators->isEnabled(), rights.contains(u'M'));
-    w.mnuLogOff->trigger();
+    QCOMPARE(w.session().mnuEditOperators->isEnabled(), rights.contains(u'M'));
+    w.session().mnuLogOff->trigger();
     QCOMPARE(w.statusText(4), QStringLiteral("Operator: "));
     QCOMPARE(w.statusText(5), QStringLiteral("Access Options: "));
 }
 
 void TestOperators::communicationMenuFollowsSetupComms()
 {
-    Station s;
+    StationFixture s;
     TMainFrm &w = s.start();
     s.addOperator(QStringLiteral("Engineer"), QStringLiteral("e"), QStringLiteral("C"));
     s.addOperator(QStringLiteral("Clerk"), QStringLiteral("c"), QStringLiteral("EADP"));
-    QVERIFY(!w.mnuCommunication->menuAction()->isEnabled());
+    QVERIFY(!w.session().mnuCommunication->menuAction()->isEnabled());
     s.logOn(QStringLiteral("Engineer"), QStringLiteral("e"));
-    QVERIFY(w.mnuCommunication->menuAction()->isEnabled());
-    QVERIFY(w.mnuAccounts->menuAction()->isEnabled());
-    QVERIFY(w.mnuSetup->menuAction()->isEnabled());
-    w.mnuLogOff->trigger();
-    QVERIFY(!w.mnuCommunication->menuAction()->isEnabled());
+    QVERIFY(w.session().mnuCommunication->menuAction()->isEnabled());
+    QVERIFY(w.session().mnuAccounts->menuAction()->isEnabled());
+    QVERIFY(w.session().mnuSetup->menuAction()->isEnabled());
+    w.session().mnuLogOff->trigger();
+    QVERIFY(!w.session().mnuCommunication->menuAction()->isEnabled());
     s.logOn(QStringLiteral("Clerk"), QStringLiteral("c"));
-    QVERIFY(!w.mnuCommunication->menuAction()->isEnabled());
-    QVERIFY(w.mnuAccounts->menuAction()->isEnabled());
+    QVERIFY(!w.session().mnuCommunication->menuAction()->isEnabled());
+    QVERIFY(w.session().mnuAccounts->menuAction()->isEnabled());
 }
 
 void TestOperators::logOffLocksEveryOperatorFunction()
 {
-    Station s;
+    StationFixture s;
     TMainFrm &w = s.start();
     s.logOn(kMaster, kMasterPassword);
-    QVERIFY(w.mnuEditOperators->isEnabled());
-    w.mnuLogOff->trigger();
-    QVERIFY(!w.LoggedOn());
+    QVERIFY(w.session().mnuEditOperators->isEnabled());
+    w.session().mnuLogOff->trigger();
+    QVERIFY(!w.session().LoggedOn());
     // Operators and their passwords are out of reach once the master has gone.
-    QVERIFY(!w.mnuEditOperators->isEnabled());
-    QVERIFY(!w.mnuPasscode->isEnabled());
-    QVERIFY(!w.mnuLogOff->isEnabled());
-    QVERIFY(w.mnuLogOn->isEnabled());
-    QVERIFY(!w.mnuAccounts->menuAction()->isEnabled());
-    QVERIFY(!w.mnuSetup->menuAction()->isEnabled());
-    QVERIFY(w.mnuExit->isEnabled());
+    QVERIFY(!w.session().mnuEditOperators->isEnabled());
+    QVERIFY(!w.session().mnuPasscode->isEnabled());
+    QVERIFY(!w.session().mnuLogOff->isEnabled());
+    QVERIFY(w.session().mnuLogOn->isEnabled());
+    QVERIFY(!w.session().mnuAccounts->menuAction()->isEnabled());
+    QVERIFY(!w.session().mnuSetup->menuAction()->isEnabled());
+    QVERIFY(w.session().mnuExit->isEnabled());
     // The record of who was on stays.
     QCOMPARE(s.dm().currentOperator.name, kMaster);
     QVERIFY(s.dm().currentOperator.Master);
@@ -294,14 +298,14 @@ void TestOperators::defaultPasswordAsksForANewOne()
     QFETCH(QString, storedAfter);
     QFETCH(int, askedAtNextLogOn);
 
-    Station s;
+    StationFixture s;
     TMainFrm &w = s.start();
     s.messages.confirmAnswers << accept;
     s.driver.answer(kMaster, kMasterPassword);
     for (const QString &e : entries)
         s.driver.answerPassword(e);
-    w.mnuLogOn->trigger();
-    QVERIFY(w.LoggedOn());
+    w.session().mnuLogOn->trigger();
+    QVERIFY(w.session().LoggedOn());
     QCOMPARE(s.messages.questions.size(), 1);
     QVERIFY2(s.messages.questions.first().startsWith(u"You logged on with the default password"_s),
              qPrintable(s.messages.questions.first()));
@@ -313,10 +317,10 @@ void TestOperators::defaultPasswordAsksForANewOne()
     QCOMPARE(password(s.dm(), kMaster), storedAfter);
 
     // Asked again at every log-on until it is changed.
-    w.mnuLogOff->trigger();
+    w.session().mnuLogOff->trigger();
     s.messages.questions.clear();
     s.logOn(kMaster, storedAfter);
-    QVERIFY(w.LoggedOn());
+    QVERIFY(w.session().LoggedOn());
     QCOMPARE(s.messages.questions.size(), askedAtNextLogOn);
     QCOMPARE(s.driver.unanswered, 0);
 }
@@ -357,7 +361,7 @@ void TestOperators::passcodeChange()
     QFETCH(QString, information);
     QFETCH(QString, storedAfter);
 
-    Station s;
+    StationFixture s;
     TMainFrm &w = s.start();
     s.logOn(kMaster, kMasterPassword);
     if (changedInTable) {
@@ -374,7 +378,7 @@ void TestOperators::passcodeChange()
         else
             s.driver.answerPassword(e);
     }
-    w.mnuPasscode->trigger();
+    w.session().mnuPasscode->trigger();
     QCOMPARE(s.driver.queued(), 0);
     QCOMPARE(s.driver.unanswered, 0);
 
@@ -420,12 +424,12 @@ void TestOperators::passcodeChange()
     QCOMPARE(s.dm().currentOperator.password,
              information.isEmpty() ? kMasterPassword : storedAfter);
     QCOMPARE(s.dm().tbOperators->state(), store::Dataset::State::Browse);
-    QVERIFY(!w.logOnDialogExists());
+    QVERIFY(!w.session().logOnDialogExists());
 }
 
 void TestOperators::operatorsDialogGuardsTheMastersRights()
 {
-    Station s;
+    StationFixture s;
     TMainFrm &w = s.start();
     s.addOperator(QStringLiteral("Clerk"), QStringLiteral("c1"), QStringLiteral("EP"));
     s.logOn(kMaster, kMasterPassword);
@@ -466,7 +470,7 @@ void TestOperators::operatorsDialogGuardsTheMastersRights()
         f.rightBox(0)->click();
         f.navButton(TOperatorsFrm::nbPost)->click();
     });
-    w.mnuEditOperators->trigger();
+    w.session().mnuEditOperators->trigger();
     QVERIFY(ran);
     QVERIFY(s.messages.all().isEmpty());
     store::Table &t = *s.dm().tbOperators;
@@ -478,7 +482,7 @@ void TestOperators::operatorsDialogGuardsTheMastersRights()
 
 void TestOperators::operatorsDialogAddsAnOperator()
 {
-    Station s;
+    StationFixture s;
     TMainFrm &w = s.start();
     s.logOn(kMaster, kMasterPassword);
     s.driver.onOperators([&](TOperatorsFrm &f) {
@@ -500,7 +504,7 @@ void TestOperators::operatorsDialogAddsAnOperator()
         f.navButton(TOperatorsFrm::nbCancel)->click();
         QCOMPARE(f.edPassword()->text(), QStringLiteral("d1sp"));
     });
-    w.mnuEditOperators->trigger();
+    w.session().mnuEditOperators->trigger();
     QVERIFY(s.messages.all().isEmpty());
     store::Table &t = *s.dm().tbOperators;
     QVERIFY(t.findKey(QStringLiteral("Dispatcher")));
@@ -511,9 +515,9 @@ void TestOperators::operatorsDialogAddsAnOperator()
     QVERIFY(!t.field(QStringLiteral("Master")).asBoolean());
 
     // The new operator can log on at once.
-    w.mnuLogOff->trigger();
+    w.session().mnuLogOff->trigger();
     s.logOn(QStringLiteral("Dispatcher"), QStringLiteral("d1sp"));
-    QVERIFY(w.LoggedOn());
+    QVERIFY(w.session().LoggedOn());
     QCOMPARE(w.statusText(5), QStringLiteral("Access Options: Edt --- --- --- ---"));
 }
 
@@ -545,8 +549,8 @@ void TestOperators::operatorsDialogAsksBeforeDroppingAnEdit()
     QFETCH(QString, storedAfter);
     QFETCH(int, errors);
 
-    Station s;
-    s.start();
+    StationFixture s;
+    s.startStation();
     TOperatorsFrm f(*s.dm().tbOperators);
     f.show();
     if (userName.isEmpty()) {
@@ -619,7 +623,7 @@ void TestOperators::operatorsDialogDeleteProtection()
     QFETCH(bool, confirmed);
     QFETCH(bool, refused);
 
-    Station s;
+    StationFixture s;
     s.start();
     s.addOperator(QStringLiteral("Chief"), QStringLiteral("ch"), QStringLiteral("M"));
     s.addOperator(QStringLiteral("Clerk"), QStringLiteral("c1"), QString());

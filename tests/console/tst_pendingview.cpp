@@ -1,11 +1,13 @@
 // The pending alarm queue in the real main window, filled by the event
 // processor from stored Comms rows, as the operator meets it.
 #include "console/accountpages.h"
-#include "console/coalescedhooks.h"
 #include "console/pendingview.h"
 #include "console/shellopen.h"
+#include "console/operatorsession.h"
+#include "console/pendingpanel.h"
 #include "console/tmainfrm.h"
 #include "pipeline/eventprocessor.h"
+#include "station/station.h"
 #include "support/recordingsoundplayer.h"
 #include "reports/thistoryfrm.h"
 #include "support/stationfixture.h"
@@ -154,10 +156,9 @@ public:
         c.field(u"Protocol"_s).setValue(1);
         c.field(u"Data"_s).setValue(data);
         c.post();
-        QCoreApplication::sendPostedEvents(&w, core::NewCommsEventType);
+        QCoreApplication::sendPostedEvents(&w.station(), core::NewCommsEventType);
         // The turn of the event loop ends: the console follows.
-        if (auto *refresh = w.findChild<console::CoalescedHooks *>())
-            refresh->flush();
+        w.station().flushConsole();
     }
     void show()
     {
@@ -181,13 +182,13 @@ public:
     QStringList labels() const
     {
         QStringList texts;
-        for (QLabel *l : w.lbAlmCount)
+        for (QLabel *l : w.pending().lbAlmCount)
             texts << l->text();
         return texts;
     }
-    QColor messageColour() const { return w.lbNoEvents->palette().color(QPalette::WindowText); }
+    QColor messageColour() const { return w.pending().lbNoEvents->palette().color(QPalette::WindowText); }
 
-    Station s;
+    StationFixture s;
     TMainFrm &w;
     RecordingSoundPlayer sound;
     FixedClock clock;
@@ -257,21 +258,21 @@ void TestPendingView::emptyQueue()
 {
     Console c;
     TMainFrm &w = c.w;
-    QCOMPARE(w.lbNoEvents->text(), u"No Pending Alarm Events"_s);
+    QCOMPARE(w.pending().lbNoEvents->text(), u"No Pending Alarm Events"_s);
     QCOMPARE(c.messageColour(), QColor(0x00, 0x80, 0x00));
-    QVERIFY(w.lbNoEvents->font().bold());
-    QCOMPARE(w.lbNoEvents->font().pixelSize(), 24);
-    QVERIFY(w.PgControl->isHidden());
-    for (QPushButton *b : {w.btnAction, w.btnCancel, w.btnHistory, w.btnSilence})
+    QVERIFY(w.pending().lbNoEvents->font().bold());
+    QCOMPARE(w.pending().lbNoEvents->font().pixelSize(), 24);
+    QVERIFY(w.pending().PgControl->isHidden());
+    for (QPushButton *b : {w.pending().btnAction, w.pending().btnCancel, w.pending().btnHistory, w.pending().btnSilence})
         QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
-    QVERIFY(w.btnDelete->isHidden());
+    QVERIFY(w.pending().btnDelete->isHidden());
     QCOMPARE(c.labels(), (QStringList{u"Very High Priority - 000"_s, u"High Priority - 000"_s,
                                       u"Medium Priority - 000"_s, u"Low Priority - 000"_s}));
-    QCOMPARE(w.DBGrid1->model()->rowCount(), 0);
+    QCOMPARE(w.pending().DBGrid1->model()->rowCount(), 0);
     // Pressing the buttons' handlers on an empty queue writes nothing.
-    w.moComments->setPlainText(u"nothing to file"_s);
-    w.btnActionClick();
-    w.btnDeleteClick();
+    w.pending().moComments->setPlainText(u"nothing to file"_s);
+    w.pending().btnActionClick();
+    w.pending().btnDeleteClick();
     QCOMPARE(operatorRows(c.dm()), 0);
     QVERIFY(c.s.messages.all().isEmpty());
 }
@@ -293,7 +294,7 @@ void TestPendingView::countLabelsForThreeVeryHighAndOneLow()
                                                {QColor(0xFF, 0xFF, 0x00), Qt::black},
                                                {QColor(0x99, 0xFF, 0x66), Qt::black}};
     for (int i = 0; i < 4; ++i) {
-        QLabel *l = c.w.lbAlmCount[static_cast<size_t>(i)];
+        QLabel *l = c.w.pending().lbAlmCount[static_cast<size_t>(i)];
         QVERIFY(l->font().bold());
         QCOMPARE(l->font().pixelSize(), 13);
         const QImage image = l->grab().toImage();
@@ -326,11 +327,11 @@ void TestPendingView::eventDetailsKeepTheirPlaces()
         return out;
     };
     QCOMPARE(c.pending().recordCount(), 2);
-    c.w.PgControl->setCurrentIndex(0); // the event's details
+    c.w.pending().PgControl->setCurrentIndex(0); // the event's details
     QCoreApplication::processEvents();
     const QStringList first = places();
     const QString firstPriority = c.w.findChild<QLabel *>(u"dbPriority"_s)->text();
-    c.w.DBGrid1->selectRow(1);
+    c.w.pending().DBGrid1->selectRow(1);
     QCoreApplication::processEvents();
     QVERIFY(c.w.findChild<QLabel *>(u"dbPriority"_s)->text() != firstPriority);
     QCOMPARE(places(), first);
@@ -368,11 +369,11 @@ void TestPendingView::gridAndPagesShowTheEvent()
     c.receive(frame(u"1234"_s, 'E', 130)); // Burglary, High, area 1, zone 5
 
     TMainFrm &w = c.w;
-    QVERIFY(w.lbNoEvents->isHidden());
-    QVERIFY(!w.PgControl->isHidden());
-    QCOMPARE(w.PgControl->currentIndex(), 1);
-    QCOMPARE(w.PgControl->tabText(1), u"Notes"_s);
-    console::AccountPages &p = *w.pages();
+    QVERIFY(w.pending().lbNoEvents->isHidden());
+    QVERIFY(!w.pending().PgControl->isHidden());
+    QCOMPARE(w.pending().PgControl->currentIndex(), 1);
+    QCOMPARE(w.pending().PgControl->tabText(1), u"Notes"_s);
+    console::AccountPages &p = *w.pending().pages();
     for (const auto &[field, text] : account)
         QCOMPARE(p.shownText(field), text);
     QCOMPARE(p.shownText(u"AccountNo"_s), u"1234"_s);
@@ -387,7 +388,7 @@ void TestPendingView::gridAndPagesShowTheEvent()
         QCOMPARE(p.shownText(u"Pending."_s + field), text);
 
     // The grid: three titled columns, the row in its display texts.
-    QAbstractItemModel *m = w.DBGrid1->model();
+    QAbstractItemModel *m = w.pending().DBGrid1->model();
     QCOMPARE(m->columnCount(), 3);
     QStringList titles;
     for (int i = 0; i < 3; ++i)
@@ -403,22 +404,22 @@ void TestPendingView::gridAndPagesShowTheEvent()
     const QList<QPair<int, int>> bounds{{110, 150}, {40, 60}, {450, 1000}};
     int used = 0;
     for (int i = 0; i < 3; ++i) {
-        const int width = w.DBGrid1->columnWidth(i);
+        const int width = w.pending().DBGrid1->columnWidth(i);
         QVERIFY2(width >= bounds[i].first && width <= bounds[i].second, qPrintable(titles[i]));
         used += width;
     }
-    QVERIFY(qAbs(used - w.DBGrid1->viewport()->width()) <= 1);
+    QVERIFY(qAbs(used - w.pending().DBGrid1->viewport()->width()) <= 1);
     w.resize(1400, 600);
-    QTRY_COMPARE(w.DBGrid1->columnWidth(0), 150);
-    QCOMPARE(w.DBGrid1->columnWidth(1), 60);
-    QVERIFY(w.DBGrid1->columnWidth(2) > 450);
+    QTRY_COMPARE(w.pending().DBGrid1->columnWidth(0), 150);
+    QCOMPARE(w.pending().DBGrid1->columnWidth(1), 60);
+    QVERIFY(w.pending().DBGrid1->columnWidth(2) > 450);
 }
 
 void TestPendingView::lightsFollowTheAccount()
 {
     Console c;
     c.receive(frame(u"1234"_s, 'E', 130));
-    console::AccountPages &p = *c.w.pages();
+    console::AccountPages &p = *c.w.pending().pages();
     QVERIFY(!p.ledEngOnSite->isOn());
     QVERIFY(!p.ledSystemClosed->isOn());
     c.receive(frame(u"1234"_s, 'E', 627)); // engineer on site
@@ -439,19 +440,19 @@ void TestPendingView::actionRefusedWithoutComments()
     Console c;
     c.showActive();
     c.receive(frame(u"1234"_s, 'E', 130));
-    QVERIFY(c.w.btnAction->isEnabled());
+    QVERIFY(c.w.pending().btnAction->isEnabled());
     const int history = count(c.dm(), u"History"_s);
     for (const QString &typed : {QString(), u"  \n "_s}) {
         c.s.messages.clear();
-        c.w.moComments->setPlainText(typed);
-        QTest::mouseClick(c.w.btnAction, Qt::LeftButton);
+        c.w.pending().moComments->setPlainText(typed);
+        QTest::mouseClick(c.w.pending().btnAction, Qt::LeftButton);
         QCOMPARE(c.s.messages.errors, QStringList{u"You have not entered any comments!"_s});
         QCOMPARE(count(c.dm(), u"History"_s), history);
         QCOMPARE(c.pending().recordCount(), 1);
         // The comments box is on the customer page: it is brought forward.
-        QCOMPARE(c.w.PgControl->currentIndex(), 0);
-        QTRY_VERIFY(c.w.moComments->hasFocus());
-        c.w.PgControl->setCurrentIndex(1);
+        QCOMPARE(c.w.pending().PgControl->currentIndex(), 0);
+        QTRY_VERIFY(c.w.pending().moComments->hasFocus());
+        c.w.pending().PgControl->setCurrentIndex(1);
     }
 }
 
@@ -466,8 +467,8 @@ void TestPendingView::actionFilesTheEventWithTheComments()
     const QString desc = c.pending().field(u"EventDesc"_s).asString();
     c.clock.at = kNow.addSecs(90);
 
-    c.w.moComments->setPlainText(u"Police called\nKeyholder on way"_s);
-    QTest::mouseClick(c.w.btnAction, Qt::LeftButton);
+    c.w.pending().moComments->setPlainText(u"Police called\nKeyholder on way"_s);
+    QTest::mouseClick(c.w.pending().btnAction, Qt::LeftButton);
     QVERIFY(c.s.messages.all().isEmpty());
     QCOMPARE(operatorRows(c.dm()), 1);
     QCOMPARE(c.historyValue(u"OpAction"_s), u"1"_s);
@@ -485,15 +486,15 @@ void TestPendingView::actionFilesTheEventWithTheComments()
     QCOMPARE(c.pending().recordCount(), 1);
     QCOMPARE(c.dm().PriorityCounts[1], 0);
     QTRY_COMPARE(c.labels().first(), u"Very High Priority - 000"_s); // once the turn ends
-    QVERIFY(c.w.moComments->toPlainText().isEmpty());
-    QCOMPARE(c.w.pages()->shownText(u"AccountNo"_s), u"1234"_s);
-    QCOMPARE(c.w.DBGrid1->model()->rowCount(), 1);
+    QVERIFY(c.w.pending().moComments->toPlainText().isEmpty());
+    QCOMPARE(c.w.pending().pages()->shownText(u"AccountNo"_s), u"1234"_s);
+    QCOMPARE(c.w.pending().DBGrid1->model()->rowCount(), 1);
 
-    c.w.moComments->setPlainText(u"False alarm"_s);
-    c.w.btnAction->click();
+    c.w.pending().moComments->setPlainText(u"False alarm"_s);
+    c.w.pending().btnAction->click();
     QCOMPARE(c.pending().recordCount(), 0);
-    QCOMPARE(c.w.lbNoEvents->text(), u"No Pending Alarm Events"_s);
-    QVERIFY(!c.w.btnAction->isEnabled());
+    QCOMPARE(c.w.pending().lbNoEvents->text(), u"No Pending Alarm Events"_s);
+    QVERIFY(!c.w.pending().btnAction->isEnabled());
 }
 
 void TestPendingView::logFilesTheEvent_data()
@@ -522,8 +523,8 @@ void TestPendingView::logFilesTheEvent()
     Console c;
     c.receive(frame(u"1234"_s, 'E', 130));
     c.s.messages.confirmAnswers << answer;
-    c.w.moComments->setPlainText(typed);
-    QTest::mouseClick(c.w.btnCancel, Qt::LeftButton);
+    c.w.pending().moComments->setPlainText(typed);
+    QTest::mouseClick(c.w.pending().btnCancel, Qt::LeftButton);
     QCOMPARE(c.s.messages.questions.isEmpty(), !asked);
     if (asked)
         QCOMPARE(c.s.messages.questions.first(),
@@ -531,7 +532,7 @@ void TestPendingView::logFilesTheEvent()
     if (stored.isNull()) {
         QCOMPARE(operatorRows(c.dm()), 0);
         QCOMPARE(c.pending().recordCount(), 1);
-        QCOMPARE(c.w.PgControl->currentIndex(), 0);
+        QCOMPARE(c.w.pending().PgControl->currentIndex(), 0);
         return;
     }
     QCOMPARE(operatorRows(c.dm()), 1);
@@ -541,40 +542,40 @@ void TestPendingView::logFilesTheEvent()
     QCOMPARE(c.historyValue(u"EventGroup"_s), u"2"_s);
     QCOMPARE(c.pending().recordCount(), 0);
     QCOMPARE(c.dm().PriorityCounts[2], 0);
-    QVERIFY(c.w.moComments->toPlainText().isEmpty());
+    QVERIFY(c.w.pending().moComments->toPlainText().isEmpty());
 }
 
 void TestPendingView::silenceStopsTheLoop()
 {
     Console c;
     c.receive(frame(u"1234"_s, 'E', 110)); // Very High: loops until silenced
-    pipeline::EventProcessor &proc = c.w.processor();
+    pipeline::EventProcessor &proc = c.w.station().processor();
     QVERIFY(proc.AlarmSounding());
-    QVERIFY(c.w.btnSilence->isEnabled());
+    QVERIFY(c.w.pending().btnSilence->isEnabled());
     QCOMPARE(played(c.sound), u"SND_NEWEVENT1/13"_s);
-    QTest::mouseClick(c.w.btnSilence, Qt::LeftButton);
+    QTest::mouseClick(c.w.pending().btnSilence, Qt::LeftButton);
     QCOMPARE(played(c.sound), u"SND_NEWEVENT1/13 SND_NEWEVENT3/5"_s);
     QVERIFY(!proc.AlarmSounding());
     QVERIFY(!proc.AlmTimer()->isActive());
-    QVERIFY(!c.w.btnSilence->isEnabled());
+    QVERIFY(!c.w.pending().btnSilence->isEnabled());
     // The event itself stays for the operator.
     QCOMPARE(c.pending().recordCount(), 1);
-    QVERIFY(c.w.btnAction->isEnabled());
+    QVERIFY(c.w.pending().btnAction->isEnabled());
 }
 
 void TestPendingView::highAlarmSilencesItselfWhenAlmTimerExpires()
 {
     Console c;
     c.receive(frame(u"1234"_s, 'E', 130)); // High: AlmTimer runs
-    pipeline::EventProcessor &proc = c.w.processor();
+    pipeline::EventProcessor &proc = c.w.station().processor();
     QVERIFY(proc.AlmTimer()->isActive());
     QCOMPARE(proc.AlmTimer()->interval(), 20000);
-    QVERIFY(c.w.btnSilence->isEnabled());
+    QVERIFY(c.w.pending().btnSilence->isEnabled());
     proc.AlmTimer()->setInterval(10); // instead of 20 seconds
     QTRY_VERIFY(!proc.AlarmSounding());
     QCOMPARE(played(c.sound), u"SND_NEWEVENT2/13 SND_NEWEVENT3/5"_s);
     QVERIFY(!proc.AlmTimer()->isActive());
-    QVERIFY(!c.w.btnSilence->isEnabled());
+    QVERIFY(!c.w.pending().btnSilence->isEnabled());
 }
 
 void TestPendingView::actionAndLogSilenceFirst_data()
@@ -592,10 +593,10 @@ void TestPendingView::actionAndLogSilenceFirst()
     c.receive(frame(u"1234"_s, 'E', 120));
     // Refused for lack of comments, and yet the loop gives way to the chime.
     c.s.messages.confirmAnswers << false;
-    (action ? c.w.btnAction : c.w.btnCancel)->click();
+    (action ? c.w.pending().btnAction : c.w.pending().btnCancel)->click();
     QCOMPARE(played(c.sound), u"SND_NEWEVENT1/13 SND_NEWEVENT1/13 SND_NEWEVENT3/5"_s);
-    QVERIFY(!c.w.processor().AlarmSounding());
-    QVERIFY(!c.w.btnSilence->isEnabled());
+    QVERIFY(!c.w.station().processor().AlarmSounding());
+    QVERIFY(!c.w.pending().btnSilence->isEnabled());
     QCOMPARE(c.pending().recordCount(), 2);
 }
 
@@ -604,24 +605,24 @@ void TestPendingView::logOffDisablesTheButtonsButKeepsThePages()
     Console c;
     c.receive(frame(u"1234"_s, 'E', 110));
     TMainFrm &w = c.w;
-    for (QWidget *b : {static_cast<QWidget *>(w.btnAction), static_cast<QWidget *>(w.btnCancel),
-                       static_cast<QWidget *>(w.btnHistory), static_cast<QWidget *>(w.btnSilence),
-                       static_cast<QWidget *>(w.moComments)})
+    for (QWidget *b : {static_cast<QWidget *>(w.pending().btnAction), static_cast<QWidget *>(w.pending().btnCancel),
+                       static_cast<QWidget *>(w.pending().btnHistory), static_cast<QWidget *>(w.pending().btnSilence),
+                       static_cast<QWidget *>(w.pending().moComments)})
         QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
-    w.mnuLogOff->trigger();
-    QVERIFY(!w.LoggedOn());
-    for (QWidget *b : {static_cast<QWidget *>(w.btnAction), static_cast<QWidget *>(w.btnCancel),
-                       static_cast<QWidget *>(w.btnHistory), static_cast<QWidget *>(w.btnSilence),
-                       static_cast<QWidget *>(w.moComments)})
+    w.session().mnuLogOff->trigger();
+    QVERIFY(!w.session().LoggedOn());
+    for (QWidget *b : {static_cast<QWidget *>(w.pending().btnAction), static_cast<QWidget *>(w.pending().btnCancel),
+                       static_cast<QWidget *>(w.pending().btnHistory), static_cast<QWidget *>(w.pending().btnSilence),
+                       static_cast<QWidget *>(w.pending().moComments)})
         QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
-    QVERIFY(!w.PgControl->isHidden());
-    QVERIFY(w.lbNoEvents->isHidden());
-    QVERIFY(w.btnDelete->isHidden());
+    QVERIFY(!w.pending().PgControl->isHidden());
+    QVERIFY(w.pending().lbNoEvents->isHidden());
+    QVERIFY(w.pending().btnDelete->isHidden());
     // The alarm keeps sounding for whoever logs on next.
-    QVERIFY(w.processor().AlarmSounding());
+    QVERIFY(w.station().processor().AlarmSounding());
     c.s.logOn(u"Master"_s, u"master"_s);
-    QVERIFY(w.btnSilence->isEnabled());
-    QVERIFY(w.moComments->isEnabled());
+    QVERIFY(w.pending().btnSilence->isEnabled());
+    QVERIFY(w.pending().moComments->isEnabled());
 }
 
 void TestPendingView::failedAccountLookupNeverOffersDelete()
@@ -629,25 +630,25 @@ void TestPendingView::failedAccountLookupNeverOffersDelete()
     Console c;
     c.receive(frame(u"1234"_s, 'E', 130));
     TMainFrm &w = c.w;
-    QVERIFY(!w.PgControl->isHidden());
+    QVERIFY(!w.pending().PgControl->isHidden());
     // The account lookup cannot run again (here: its table is out of reach).
     c.dm().database().exec(u"ALTER TABLE Accounts RENAME TO AccountsAway"_s);
-    w.AccEdit->trigger(); // the account manager closes: the console looks again
+    w.session().AccEdit->trigger(); // the account manager closes: the console looks again
     QVERIFY(!c.s.messages.errors.isEmpty());
-    QVERIFY2(w.lbNoEvents->text().startsWith(
+    QVERIFY2(w.pending().lbNoEvents->text().startsWith(
                  u"The account details of this event cannot be read: no such table"_s),
-             qPrintable(w.lbNoEvents->text()));
-    QVERIFY(w.PgControl->isHidden());
-    QVERIFY(w.btnDelete->isHidden());
-    for (QPushButton *b : {w.btnAction, w.btnCancel, w.btnHistory})
+             qPrintable(w.pending().lbNoEvents->text()));
+    QVERIFY(w.pending().PgControl->isHidden());
+    QVERIFY(w.pending().btnDelete->isHidden());
+    for (QPushButton *b : {w.pending().btnAction, w.pending().btnCancel, w.pending().btnHistory})
         QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
     QCOMPARE(c.pending().recordCount(), 1);
 
     // Once it can be read again, the alarm is shown as before.
     c.dm().database().exec(u"ALTER TABLE AccountsAway RENAME TO Accounts"_s);
-    w.UpdateQueueControls();
-    QVERIFY(!w.PgControl->isHidden());
-    QVERIFY(w.btnAction->isEnabled());
+    w.pending().UpdateQueueControls();
+    QVERIFY(!w.pending().PgControl->isHidden());
+    QVERIFY(w.pending().btnAction->isEnabled());
 }
 
 void TestPendingView::deletedAccountsEventCanOnlyBeDeleted()
@@ -660,28 +661,28 @@ void TestPendingView::deletedAccountsEventCanOnlyBeDeleted()
     // The account manager closes: the console looks at the account again.
     c.dm().qryAccounts->close();
     c.dm().qryAccounts->open();
-    c.w.UpdateQueueControls();
+    c.w.pending().UpdateQueueControls();
 
     TMainFrm &w = c.w;
-    QCOMPARE(w.lbNoEvents->text(), u"No Account Details for this Event"_s);
+    QCOMPARE(w.pending().lbNoEvents->text(), u"No Account Details for this Event"_s);
     QCOMPARE(c.messageColour(), QColor(0xFF, 0x00, 0x00));
-    QVERIFY(w.PgControl->isHidden());
-    QVERIFY(w.btnDelete->isHidden()); // nobody logged on
+    QVERIFY(w.pending().PgControl->isHidden());
+    QVERIFY(w.pending().btnDelete->isHidden()); // nobody logged on
     c.s.logOn(u"Master"_s, u"master"_s);
-    QVERIFY(!w.btnDelete->isHidden());
-    QVERIFY(w.btnDelete->isEnabled());
-    for (QPushButton *b : {w.btnAction, w.btnCancel, w.btnHistory})
+    QVERIFY(!w.pending().btnDelete->isHidden());
+    QVERIFY(w.pending().btnDelete->isEnabled());
+    for (QPushButton *b : {w.pending().btnAction, w.pending().btnCancel, w.pending().btnHistory})
         QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
 
     const int history = count(c.dm(), u"History"_s);
-    QTest::mouseClick(w.btnDelete, Qt::LeftButton);
+    QTest::mouseClick(w.pending().btnDelete, Qt::LeftButton);
     QCOMPARE(c.pending().recordCount(), 0);
     QCOMPARE(count(c.dm(), u"History"_s), history);
     QCOMPARE(c.dm().PriorityCounts[2], 0);
     QVERIFY(c.s.messages.all().isEmpty());
-    QCOMPARE(w.lbNoEvents->text(), u"No Pending Alarm Events"_s);
+    QCOMPARE(w.pending().lbNoEvents->text(), u"No Pending Alarm Events"_s);
     QCOMPARE(c.messageColour(), QColor(0x00, 0x80, 0x00));
-    QVERIFY(w.btnDelete->isHidden());
+    QVERIFY(w.pending().btnDelete->isHidden());
 }
 
 void TestPendingView::rowColoursByPriority_data()
@@ -706,7 +707,7 @@ void TestPendingView::rowColoursByPriority()
     c.receive(frame(u"5678"_s, 'E', 110)); // first in the queue: the selected row
     c.receive(frame(u"1234"_s, 'E', 130), 1);
     c.show();
-    QTableView *grid = c.w.DBGrid1;
+    QTableView *grid = c.w.pending().DBGrid1;
     QCOMPARE(c.pending().recNo(), 0);
     for (int column = 0; column < 3; ++column) {
         QVERIFY2(near(cellColour(grid, 1, column), background),
@@ -721,13 +722,13 @@ void TestPendingView::selectedRowKeepsSelectionColours()
     c.receive(frame(u"1234"_s, 'E', 453)); // Low
     c.receive(frame(u"1234"_s, 'E', 454), 1);
     c.show();
-    QTableView *grid = c.w.DBGrid1;
+    QTableView *grid = c.w.pending().DBGrid1;
     const QColor highlight = grid->palette().color(QPalette::Active, QPalette::Highlight);
     QVERIFY(!near(highlight, QColor(0x80, 0xFF, 0x80)));
     QVERIFY(near(cellColour(grid, 0, 2), highlight));
     QVERIFY(near(cellColour(grid, 1, 2), QColor(0x80, 0xFF, 0x80)));
     // Also while another control has the focus.
-    c.w.moComments->setFocus();
+    c.w.pending().moComments->setFocus();
     QVERIFY(near(cellColour(grid, 0, 2), highlight));
     grid->selectRow(1);
     QVERIFY(near(cellColour(grid, 1, 2), highlight));
@@ -742,7 +743,7 @@ void TestPendingView::priorityFiveIsCountedButNotShown()
     QCOMPARE(c.dm().PriorityCounts[5], 1);
     QCOMPARE(c.labels(), (QStringList{u"Very High Priority - 000"_s, u"High Priority - 000"_s,
                                       u"Medium Priority - 000"_s, u"Low Priority - 000"_s}));
-    QCOMPARE(c.w.pages()->shownText(u"Pending.Priority"_s), u"Invalid"_s);
+    QCOMPARE(c.w.pending().pages()->shownText(u"Pending.Priority"_s), u"Invalid"_s);
     // Counted afresh at the next start.
     c.s.stop();
     c.s.start();
@@ -757,12 +758,12 @@ void TestPendingView::gridAndCursorMoveTogether()
     c.receive(frame(u"5678"_s, 'E', 130), 1);
     c.receive(frame(u"1234"_s, 'E', 453), 2);
     c.show();
-    QTableView *grid = c.w.DBGrid1;
+    QTableView *grid = c.w.pending().DBGrid1;
     QCOMPARE(grid->currentIndex().row(), 0);
     const QRect row2 = grid->visualRect(grid->model()->index(1, 1));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, row2.center());
     QCOMPARE(c.pending().recNo(), 1);
-    QCOMPARE(c.w.pages()->shownText(u"Name"_s), u"Garage"_s);
+    QCOMPARE(c.w.pending().pages()->shownText(u"Name"_s), u"Garage"_s);
     QCOMPARE(grid->model()->headerData(1, Qt::Vertical).toString(), u"\u25B8"_s);
     QCOMPARE(grid->model()->headerData(0, Qt::Vertical).toString(), QString());
 
@@ -774,8 +775,8 @@ void TestPendingView::gridAndCursorMoveTogether()
     QVERIFY(grid->selectionModel()->isRowSelected(c.pending().recNo(), {}));
 
     // Action files the selected row, not the first one.
-    c.w.moComments->setPlainText(u"Checked"_s);
-    c.w.btnAction->click();
+    c.w.pending().moComments->setPlainText(u"Checked"_s);
+    c.w.pending().btnAction->click();
     QCOMPARE(c.historyValue(u"EventCode"_s), u"130"_s);
     QCOMPARE(grid->currentIndex().row(), c.pending().recNo());
     QCOMPARE(grid->model()->rowCount(), 3);
@@ -795,7 +796,7 @@ void TestPendingView::cursorBeyondTheFirstBatchIsShown()
         scope.commit();
     }
     c.pending().refresh();
-    QTableView *grid = c.w.DBGrid1;
+    QTableView *grid = c.w.pending().DBGrid1;
     // Handed to the grid in batches, not all at once.
     QCOMPARE(grid->model()->rowCount(), console::PendingModel::kBatch);
     QVERIFY(c.pending().moveTo(600));
@@ -812,8 +813,8 @@ void TestPendingView::failedActionLeavesNeitherHistoryNorALostAlarm()
     const auto hook = pending.beforeDelete;
     pending.beforeDelete = [](store::Table &) { throw store::EStoreError(u"Disk full"_s); };
     const int history = count(c.dm(), u"History"_s);
-    c.w.moComments->setPlainText(u"Police called"_s);
-    c.w.btnAction->click();
+    c.w.pending().moComments->setPlainText(u"Police called"_s);
+    c.w.pending().btnAction->click();
     QCOMPARE(c.s.messages.errors, QStringList{u"Disk full"_s});
     QCOMPARE(count(c.dm(), u"History"_s), history);
     QCOMPARE(c.dm().tbHistory->recordCount(), history);
@@ -821,10 +822,10 @@ void TestPendingView::failedActionLeavesNeitherHistoryNorALostAlarm()
     QCOMPARE(count(c.dm(), u"Pending"_s), 1);
     QCOMPARE(c.dm().PriorityCounts[2], 1);
     // The operator's text is still there for the next try.
-    QCOMPARE(c.w.moComments->toPlainText(), u"Police called"_s);
+    QCOMPARE(c.w.pending().moComments->toPlainText(), u"Police called"_s);
 
     pending.beforeDelete = hook;
-    c.w.btnAction->click();
+    c.w.pending().btnAction->click();
     QCOMPARE(operatorRows(c.dm()), 1);
     QCOMPARE(pending.recordCount(), 0);
     QCOMPARE(c.dm().PriorityCounts[2], 0);
@@ -846,11 +847,11 @@ void TestPendingView::historyOpensTheAccountsHistory()
             return;
         caption = viewer->windowTitle();
         rows = viewer->model()->rowCount();
-        sounding = c.w.processor().AlarmSounding();
+        sounding = c.w.station().processor().AlarmSounding();
         viewer->reject();
     });
     closer.start();
-    QTest::mouseClick(c.w.btnHistory, Qt::LeftButton);
+    QTest::mouseClick(c.w.pending().btnHistory, Qt::LeftButton);
     QCOMPARE(caption, u"Customer History: Account No 1234 (Bakery)"_s);
     QCOMPARE(rows, 1);
     QVERIFY(!sounding); // silenced before the viewer opened
@@ -870,13 +871,13 @@ void TestPendingView::specialOpensTheInstructionsDocument()
     c.receive(frame(u"1234"_s, 'E', 130));
     c.receive(frame(u"5678"_s, 'E', 453), 1);
     c.show();
-    console::ClickableText *special = c.w.pages()->DBText44;
+    console::ClickableText *special = c.w.pending().pages()->DBText44;
     QCOMPARE(special->text(), u"/srv/instructions/bakery.pdf"_s);
     QTest::mouseClick(special, Qt::LeftButton);
     QCOMPARE(opened, QStringList{u"/srv/instructions/bakery.pdf"_s});
     // An account without a document opens nothing.
     QVERIFY(c.pending().moveTo(1));
-    QCOMPARE(c.w.pages()->shownText(u"AccountNo"_s), u"5678"_s);
+    QCOMPARE(c.w.pending().pages()->shownText(u"AccountNo"_s), u"5678"_s);
     QTest::mouseClick(special, Qt::LeftButton);
     QCOMPARE(opened.size(), 1);
 }
@@ -912,7 +913,7 @@ void TestPendingView::queueOfEveryPriority()
         c.receive(data, minutes);
     c.pending().first();
     c.show();
-    QTableView *grid = c.w.DBGrid1;
+    QTableView *grid = c.w.pending().DBGrid1;
     QCOMPARE(grid->model()->rowCount(), events.size());
     QList<int> priorities;
     for (int row = 0; row < grid->model()->rowCount(); ++row) {
@@ -931,10 +932,10 @@ void TestPendingView::queueOfEveryPriority()
     if (dir.isEmpty())
         return;
     QVERIFY(c.w.grab().save(dir + u"/console-notes.png"_s));
-    c.w.PgControl->setCurrentIndex(console::AccountPages::CustomerDetails);
-    c.w.moComments->setPlainText(u"Keyholder Ann informed, on her way"_s);
+    c.w.pending().PgControl->setCurrentIndex(console::AccountPages::CustomerDetails);
+    c.w.pending().moComments->setPlainText(u"Keyholder Ann informed, on her way"_s);
     QVERIFY(c.w.grab().save(dir + u"/console-customer.png"_s));
-    c.w.PgControl->setCurrentIndex(console::AccountPages::Keyholders);
+    c.w.pending().PgControl->setCurrentIndex(console::AccountPages::Keyholders);
     QVERIFY(c.w.grab().save(dir + u"/console-keyholders.png"_s));
 }
 
@@ -951,7 +952,7 @@ void TestPendingView::alarmInABurstIsShownBeforeTheBurstEnds()
     QVERIFY(rx.waitForConnected(5000));
     int acks = 0;
     connect(&rx, &QTcpSocket::readyRead, &rx, [&] { acks += int(rx.readAll().count('\x06')); });
-    QAbstractItemModel *grid = c.w.DBGrid1->model();
+    QAbstractItemModel *grid = c.w.pending().DBGrid1->model();
     int storedWhenPainted = -1;
     PaintWatch watch([&] {
         if (storedWhenPainted < 0 && grid->rowCount() > 0) {
@@ -959,7 +960,7 @@ void TestPendingView::alarmInABurstIsShownBeforeTheBurstEnds()
             storedWhenPainted = q.next() ? q.value(0).toInt() : -1;
         }
     });
-    c.w.DBGrid1->viewport()->installEventFilter(&watch);
+    c.w.pending().DBGrid1->viewport()->installEventFilter(&watch);
 
     QByteArray burst = "5011 " + frame(u"1234"_s, 'E', 110).toLatin1() + '\x14';
     for (int i = 1; i < frames; ++i)

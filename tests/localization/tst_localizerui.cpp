@@ -6,7 +6,10 @@
 #include "support/stationfixture.h"
 
 #include "console/aboutbox.h"
+#include "console/operatorsession.h"
+#include "console/pendingpanel.h"
 #include "console/tmainfrm.h"
+#include "station/station.h"
 #include "localization/localizer.h"
 #include "localization/texts.h"
 #include "localization/ui/localizerui.h"
@@ -78,7 +81,7 @@ private slots:
 
 private:
     // A localizer on the station's program folder with the sample translation.
-    std::unique_ptr<loc::TLocalizer> localizer(Station &s, QStringList *errors);
+    std::unique_ptr<loc::TLocalizer> localizer(StationFixture &s, QStringList *errors);
 };
 
 namespace {
@@ -95,7 +98,7 @@ QStringList menuItems(QMenu *menu, QList<bool> *ticks)
 
 QAction *languageItem(TMainFrm &w, const QString &name)
 {
-    for (QAction *a : w.mnuSetupLanguage->actions())
+    for (QAction *a : w.session().mnuSetupLanguage->actions())
         if (a->text() == name)
             return a;
     return nullptr;
@@ -165,7 +168,7 @@ void TstLocalizerUi::windowDefinitionsApplyByName()
     QCOMPARE(header(w.grid, 1), QStringLiteral("Text"));
 }
 
-std::unique_ptr<loc::TLocalizer> TstLocalizerUi::localizer(Station &s, QStringList *errors)
+std::unique_ptr<loc::TLocalizer> TstLocalizerUi::localizer(StationFixture &s, QStringList *errors)
 {
     langtest::writeFile(QDir(s.programFolder()).filePath(QStringLiteral("quorvel-monitor.HUN.lng")),
                         langtest::hungarianFile(langtest::sampleHungarian()));
@@ -178,7 +181,7 @@ std::unique_ptr<loc::TLocalizer> TstLocalizerUi::localizer(Station &s, QStringLi
 
 void TstLocalizerUi::switchTranslatesOpenWindowsAtOnce()
 {
-    Station s;
+    StationFixture s;
     QStringList errors;
     auto l = localizer(s, &errors);
     TMainFrm &w = s.start();
@@ -188,7 +191,7 @@ void TstLocalizerUi::switchTranslatesOpenWindowsAtOnce()
     QCOMPARE(l->storedChoice(), QStringLiteral("EXE"));
 
     QList<bool> ticks;
-    QCOMPARE(menuItems(w.mnuSetupLanguage, &ticks), (QStringList{QStringLiteral("English"), QStringLiteral("Hungarian")}));
+    QCOMPARE(menuItems(w.session().mnuSetupLanguage, &ticks), (QStringList{QStringLiteral("English"), QStringLiteral("Hungarian")}));
     QCOMPARE(ticks, (QList<bool>{true, false}));
 
     // Stored data: a pending event as the processor wrote it.
@@ -199,7 +202,7 @@ void TstLocalizerUi::switchTranslatesOpenWindowsAtOnce()
     pending.field(QStringLiteral("DateTime")).setValue(kMoment);
     pending.field(QStringLiteral("EventDesc")).setValue(QStringLiteral("Burglary - Zone 3 Notes"));
     pending.post();
-    const QModelIndex row = w.DBGrid1->model()->index(0, 2);
+    const QModelIndex row = w.pending().DBGrid1->model()->index(0, 2);
     const QString storedText = row.data().toString();
     QVERIFY(storedText.contains(QStringLiteral("Burglary")));
 
@@ -221,13 +224,13 @@ void TstLocalizerUi::switchTranslatesOpenWindowsAtOnce()
     QCOMPARE(switched.size(), 1);
 
     // The open main window: menus, tabs, buttons, status text and grid titles.
-    QCOMPARE(w.mnuOperator->title(), QStringLiteral("Kezelő"));
-    QCOMPARE(w.mnuSetup->title(), QStringLiteral("Beállítások"));
-    QCOMPARE(w.mnuSetupLanguage->title(), QStringLiteral("Nyelv"));
-    QCOMPARE(w.About1->text(), QStringLiteral("Névjegy"));
-    QCOMPARE(w.btnSilence->text(), QStringLiteral("Némítás"));
-    QCOMPARE(w.PgControl->tabText(1), QStringLiteral("Megjegyzések"));
-    QCOMPARE(header(w.DBGrid1, 0), QStringLiteral("Dátum és idő"));
+    QCOMPARE(w.session().mnuOperator->title(), QStringLiteral("Kezelő"));
+    QCOMPARE(w.session().mnuSetup->title(), QStringLiteral("Beállítások"));
+    QCOMPARE(w.session().mnuSetupLanguage->title(), QStringLiteral("Nyelv"));
+    QCOMPARE(w.session().About1->text(), QStringLiteral("Névjegy"));
+    QCOMPARE(w.pending().btnSilence->text(), QStringLiteral("Némítás"));
+    QCOMPARE(w.pending().PgControl->tabText(1), QStringLiteral("Megjegyzések"));
+    QCOMPARE(header(w.pending().DBGrid1, 0), QStringLiteral("Dátum és idő"));
     QCOMPARE(w.statusText(0), QStringLiteral("Állapot: figyelés..."));
     // The open dialog.
     QCOMPARE(close->text(), QStringLiteral("Bezárás"));
@@ -238,13 +241,13 @@ void TstLocalizerUi::switchTranslatesOpenWindowsAtOnce()
     QVERIFY(QFile::exists(QDir(s.programFolder()).filePath(QStringLiteral("quorvel-monitor.HUN"))));
     QCOMPARE(l->storedChoice(), QStringLiteral("HUN"));
     ticks.clear();
-    menuItems(w.mnuSetupLanguage, &ticks);
+    menuItems(w.session().mnuSetupLanguage, &ticks);
     QCOMPARE(ticks, (QList<bool>{false, true}));
     // Hungarian dates, year first.
-    QCOMPARE(w.dateFormats().shortDate, QStringLiteral("yyyy/MM/dd"));
-    QCOMPARE(console::DateFormats::format(kMoment, w.dateFormats().eventFormat),
+    QCOMPARE(w.station().dateFormats().shortDate, QStringLiteral("yyyy/MM/dd"));
+    QCOMPARE(station::DateFormats::format(kMoment, w.station().dateFormats().eventFormat),
              QStringLiteral("2013/03/07 - 14:05.09"));
-    QCOMPARE(console::DateFormats::format(kMoment, w.dateFormats().stampFormat),
+    QCOMPARE(station::DateFormats::format(kMoment, w.station().dateFormats().stampFormat),
              QStringLiteral("2013/03/07 2:05:09 pm"));
 
     // A window opened after the switch.
@@ -263,14 +266,14 @@ void TstLocalizerUi::switchTranslatesOpenWindowsAtOnce()
     languageItem(w, QStringLiteral("English"))->trigger();
     QCOMPARE(switched.size(), 2);
     QCOMPARE(l->storedChoice(), QStringLiteral("EXE"));
-    QCOMPARE(w.mnuOperator->title(), QStringLiteral("Operator"));
-    QCOMPARE(w.PgControl->tabText(1), QStringLiteral("Notes"));
-    QCOMPARE(header(w.DBGrid1, 0), QStringLiteral("Date & Time"));
+    QCOMPARE(w.session().mnuOperator->title(), QStringLiteral("Operator"));
+    QCOMPARE(w.pending().PgControl->tabText(1), QStringLiteral("Notes"));
+    QCOMPARE(header(w.pending().DBGrid1, 0), QStringLiteral("Date & Time"));
     QCOMPARE(close->text(), QStringLiteral("Close"));
-    QCOMPARE(console::DateFormats::format(kMoment, w.dateFormats().eventFormat),
+    QCOMPARE(station::DateFormats::format(kMoment, w.station().dateFormats().eventFormat),
              QStringLiteral("7-Mar-13 - 14:05.09"));
     ticks.clear();
-    menuItems(w.mnuSetupLanguage, &ticks);
+    menuItems(w.session().mnuSetupLanguage, &ticks);
     QCOMPARE(ticks, (QList<bool>{true, false}));
     history.close();
     s.stop();
@@ -278,7 +281,7 @@ void TstLocalizerUi::switchTranslatesOpenWindowsAtOnce()
 
 void TstLocalizerUi::restartComesUpInTheChosenLanguage()
 {
-    Station s;
+    StationFixture s;
     QStringList errors;
     {
         auto l = localizer(s, &errors);
@@ -291,13 +294,13 @@ void TstLocalizerUi::restartComesUpInTheChosenLanguage()
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(errors, QStringList());
-    QCOMPARE(w.mnuSetupLanguage->title(), QStringLiteral("Nyelv"));
-    QCOMPARE(w.PgControl->tabText(1), QStringLiteral("Megjegyzések"));
-    QCOMPARE(header(w.DBGrid1, 0), QStringLiteral("Dátum és idő"));
-    QCOMPARE(console::DateFormats::format(kMoment, w.dateFormats().eventFormat),
+    QCOMPARE(w.session().mnuSetupLanguage->title(), QStringLiteral("Nyelv"));
+    QCOMPARE(w.pending().PgControl->tabText(1), QStringLiteral("Megjegyzések"));
+    QCOMPARE(header(w.pending().DBGrid1, 0), QStringLiteral("Dátum és idő"));
+    QCOMPARE(station::DateFormats::format(kMoment, w.station().dateFormats().eventFormat),
              QStringLiteral("2013/03/07 - 14:05.09"));
     QList<bool> ticks;
-    menuItems(w.mnuSetupLanguage, &ticks);
+    menuItems(w.session().mnuSetupLanguage, &ticks);
     QCOMPARE(ticks, (QList<bool>{false, true}));
     s.stop();
 }

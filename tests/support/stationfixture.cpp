@@ -3,19 +3,15 @@
 #include "console/aboutbox.h"
 #include "console/logon.h"
 #include "console/operatorsfrm.h"
+#include "console/operatorsession.h"
 #include "console/tmainfrm.h"
+#include "station/station.h"
 #include "store/tdmod.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
-#include <QSettings>
-#include <QTcpServer>
 #include <QtTest>
-
-#include <unistd.h>
 
 DialogDriver::DialogDriver()
 {
@@ -97,96 +93,44 @@ void DialogDriver::poll()
     }
 }
 
-namespace {
+StationFixture::StationFixture() = default;
 
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(content);
-}
-
-} // namespace
-
-Station::Station() : m_port(freePort())
-{
-    QDir().mkpath(programFolder());
-    // The receiver runs already: nothing is started, nothing is shown.
-    writeFile(procRoot() + QStringLiteral("/4242/status"),
-              "Name:\tRovask\nState:\tS (sleeping)\nUid:\t" + QByteArray::number(::getuid()) +
-                  "\t0\t0\t0\n");
-    setSetting(QStringLiteral("Communication"), QStringLiteral("Port"), QString::number(m_port));
-}
-
-Station::~Station()
+StationFixture::~StationFixture()
 {
     stop();
 }
 
-QString Station::programFolder() const
-{
-    return m_dir.filePath(QStringLiteral("Quorvel"));
-}
-
-QString Station::settingsPath() const
-{
-    return m_dir.filePath(QStringLiteral("config/Quorvel.ini"));
-}
-
-QString Station::procRoot() const
-{
-    return m_dir.filePath(QStringLiteral("proc"));
-}
-
-void Station::stopReceiver()
-{
-    QDir(procRoot()).removeRecursively();
-    QDir().mkpath(procRoot());
-}
-
-quint16 Station::freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
-
-console::TMainFrm &Station::start()
+console::TMainFrm &StationFixture::start()
 {
     stop();
-    m_dm = std::make_unique<store::TDMod>(programFolder());
-    m_dm->PrepareAlias();
-    m_dm->DataModuleCreate();
-    console::MainFrmOptions options;
-    options.programFolder = programFolder();
-    options.settingsPath = settingsPath();
-    options.procRoot = procRoot();
-    m_window = std::make_unique<console::TMainFrm>(*m_dm, options);
+    m_station = std::make_unique<station::Station>(options());
+    m_window = std::make_unique<console::TMainFrm>(*m_station);
+    m_station->start();
     return *m_window;
 }
 
-void Station::stop()
+station::Station &StationFixture::startStation()
+{
+    stop();
+    m_station = std::make_unique<station::Station>(options());
+    m_station->start();
+    return *m_station;
+}
+
+store::TDMod &StationFixture::dm()
+{
+    return m_station->dm();
+}
+
+void StationFixture::stop()
 {
     m_window.reset();
-    m_dm.reset();
+    m_station.reset();
 }
 
-void Station::setSetting(const QString &group, const QString &name, const QString &value)
+void StationFixture::addOperator(const QString &name, const QString &password, const QString &rights)
 {
-    QSettings ini(settingsPath(), QSettings::IniFormat);
-    ini.setValue(group + QLatin1Char('/') + name, value);
-}
-
-QString Station::setting(const QString &group, const QString &name) const
-{
-    QSettings ini(settingsPath(), QSettings::IniFormat);
-    return ini.value(group + QLatin1Char('/') + name, QStringLiteral("<missing>")).toString();
-}
-
-void Station::addOperator(const QString &name, const QString &password, const QString &rights)
-{
-    store::Table &t = *m_dm->tbOperators;
+    store::Table &t = *dm().tbOperators;
     t.insert();
     t.field(QStringLiteral("UserName")).setValue(name);
     t.field(QStringLiteral("Password")).setValue(password);
@@ -198,8 +142,8 @@ void Station::addOperator(const QString &name, const QString &password, const QS
     t.post();
 }
 
-void Station::logOn(const QString &name, const QString &password)
+void StationFixture::logOn(const QString &name, const QString &password)
 {
     driver.answer(name, password);
-    m_window->mnuLogOn->trigger();
+    m_window->session().mnuLogOn->trigger();
 }

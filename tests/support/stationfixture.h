@@ -1,12 +1,12 @@
 #pragma once
 
 #include "support/recordingmessages.h"
+#include "support/stationfolders.h"
 
 #include <QElapsedTimer>
 #include <QImage>
 #include <QObject>
 #include <QPointer>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>
@@ -74,33 +74,25 @@ private:
     QElapsedTimer m_waiting;
 };
 
-// One station in temporary folders: a program folder ".../Quorvel" with its
-// data, its own settings file, a process table in which the receiver already
-// runs (so nothing is started) and a free port in the settings.
-class Station
+// One station in temporary folders, with its modal dialogs answered.
+class StationFixture : public StationFolders
 {
 public:
-    Station();
-    ~Station();
+    StationFixture();
+    ~StationFixture();
 
+    // The station with its main window, made before the start-up as the
+    // program does.
     console::TMainFrm &start();
-    // Destroys the window (which writes the settings), then the data module.
+    // The station alone, with no window.
+    station::Station &startStation();
+    // Destroys the window, then the station (which writes the settings),
+    // then the data module.
     void stop();
     console::TMainFrm &w() { return *m_window; }
-    store::TDMod &dm() { return *m_dm; }
-    bool running() const { return m_window != nullptr; }
-
-    QString root() const { return m_dir.path(); }
-    QString programFolder() const;
-    QString settingsPath() const;
-    QString procRoot() const;
-    // Empties the process table: the receiver does not run.
-    void stopReceiver();
-
-    void setSetting(const QString &group, const QString &name, const QString &value);
-    QString setting(const QString &group, const QString &name) const;
-    quint16 port() const { return m_port; }
-    static quint16 freePort();
+    station::Station &station() { return *m_station; }
+    store::TDMod &dm();
+    bool running() const { return m_station != nullptr; }
 
     // rights: letters M(aster) E(dit) A(dd) D(elete) C(omms) P(rint).
     void addOperator(const QString &name, const QString &password, const QString &rights);
@@ -111,8 +103,6 @@ public:
     DialogDriver driver;
 
 private:
-    QTemporaryDir m_dir;
-    quint16 m_port;
-    std::unique_ptr<store::TDMod> m_dm;
+    std::unique_ptr<station::Station> m_station;
     std::unique_ptr<console::TMainFrm> m_window;
 };

@@ -124,11 +124,11 @@ QList<FoundText> scanSource(const QString &unit, const QByteArray &source)
 
 QList<FoundText> scanTree(const QString &root)
 {
-    static const QStringList folders = {QStringLiteral("app"),     QStringLiteral("core"), QStringLiteral("store"),
+    static const QStringList folders = {QStringLiteral("app"),     QStringLiteral("core"),
+                                        QStringLiteral("store"),   QStringLiteral("station"),
                                         QStringLiteral("pipeline"), QStringLiteral("console"),
                                         QStringLiteral("mail"),     QStringLiteral("accounts"),
-                                        QStringLiteral("reports"),  QStringLiteral("localization"),
-                                        QStringLiteral("core")};
+                                        QStringLiteral("reports"),  QStringLiteral("localization")};
     QStringList files;
     for (const QString &folder : folders) {
         QDirIterator it(root + QLatin1Char('/') + folder, {QStringLiteral("*.cpp"), QStringLiteral("*.h")},

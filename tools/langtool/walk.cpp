@@ -1,6 +1,7 @@
 #include "walk.h"
 
 #include "console/tmainfrm.h"
+#include "station/station.h"
 #include "store/tdmod.h"
 
 #include <QAbstractButton>
@@ -27,7 +28,7 @@ struct WalkFixture::Private
 {
     QTemporaryDir dir;
     std::unique_ptr<store::TDMod> dm;
-    std::unique_ptr<store::TDMod> stationDm;
+    std::unique_ptr<station::Station> station;
 };
 
 WalkFixture::WalkFixture() : d(std::make_unique<Private>()) {}
@@ -63,14 +64,14 @@ QWidget *WalkFixture::mainWindow()
         QSettings ini(settingsPath, QSettings::IniFormat);
         ini.setValue(QStringLiteral("Communication/Port"), QStringLiteral("none"));
     }
-    d->stationDm = std::make_unique<store::TDMod>(program);
-    d->stationDm->PrepareAlias();
-    d->stationDm->DataModuleCreate();
-    console::MainFrmOptions options;
+    station::StationOptions options;
     options.programFolder = program;
     options.settingsPath = settingsPath;
     options.procRoot = root + QStringLiteral("/proc");
-    return new console::TMainFrm(*d->stationDm, options);
+    d->station = std::make_unique<station::Station>(options);
+    auto *window = new console::TMainFrm(*d->station);
+    d->station->start();
+    return window;
 }
 
 QString WalkFixture::folder() const

@@ -1,4 +1,4 @@
-#include "console/settings.h"
+#include "station/settings.h"
 
 #include "localization/texts.h"
 #include "core/messages.h"
@@ -9,7 +9,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-namespace console {
+namespace station {
 
 namespace {
 
@@ -90,4 +90,4 @@ bool Settings::Write_Registry(const QString &path) const
     return true;
 }
 
-} // namespace console
+} // namespace station

@@ -6,7 +6,7 @@
 #include <QObject>
 #include <QTimer>
 
-namespace console {
+namespace station {
 
 // The console refresh hooks as the store and the event path call them. A
 // flood of events asks for a refresh per event; the window follows once the
@@ -38,4 +38,4 @@ private:
     bool m_restore = false;
 };
 
-} // namespace console
+} // namespace station

@@ -1,8 +1,8 @@
-#include "console/dateformats.h"
+#include "station/dateformats.h"
 
 #include <QLocale>
 
-namespace console {
+namespace station {
 
 namespace {
 
@@ -35,4 +35,4 @@ QString DateFormats::format(const QDateTime &value, const QString &format)
     return QLocale::c().toString(value, format);
 }
 
-} // namespace console
+} // namespace station

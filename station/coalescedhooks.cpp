@@ -1,11 +1,11 @@
-#include "console/coalescedhooks.h"
+#include "station/coalescedhooks.h"
 
 #include "core/guarded.h"
 
 #include <algorithm>
 #include <utility>
 
-namespace console {
+namespace station {
 
 CoalescedHooks::CoalescedHooks(core::ConsoleHooks &target, QObject *parent)
     : QObject(parent), m_target(target)
@@ -53,4 +53,4 @@ void CoalescedHooks::flush()
         core::guarded([this] { m_target.RestoreFromMinimised(); });
 }
 
-} // namespace console
+} // namespace station

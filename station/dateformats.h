@@ -3,7 +3,7 @@
 #include <QDateTime>
 #include <QString>
 
-namespace console {
+namespace station {
 
 // The display formats of dates and times, which follow the interface
 // language: Hungarian stations write year/month/day.
@@ -24,4 +24,4 @@ struct DateFormats
     static QString format(const QDateTime &value, const QString &format);
 };
 
-} // namespace console
+} // namespace station

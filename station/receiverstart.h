@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace console {
+namespace station {
 
 // Starts the receiver program Rovask beside the monitor when it is not
 // running already. The monitor never waits for it and never watches it: the
@@ -38,4 +38,4 @@ private:
     QString m_procRoot;
 };
 
-} // namespace console
+} // namespace station

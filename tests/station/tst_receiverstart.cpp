@@ -1,5 +1,5 @@
 // Starting the receiver program beside the monitor.
-#include "console/receiverstart.h"
+#include "station/receiverstart.h"
 #include "support/recordingmessages.h"
 
 #include <QDir>
@@ -10,8 +10,8 @@
 
 #include <unistd.h>
 
-using console::ReceiverStart;
-using Outcome = console::ReceiverStart::Outcome;
+using station::ReceiverStart;
+using Outcome = station::ReceiverStart::Outcome;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "console/receiverstart.h"
+#include "station/receiverstart.h"
 
 #include "localization/texts.h"
 #include "core/messages.h"
@@ -10,7 +10,7 @@
 
 #include <unistd.h>
 
-namespace console {
+namespace station {
 
 namespace {
 
@@ -88,4 +88,4 @@ ReceiverStart::Outcome ReceiverStart::run(const QString &programFolder)
     return Outcome::ExecutionFailed;
 }
 
-} // namespace console
+} // namespace station

@@ -4,7 +4,7 @@
 
 #include <array>
 
-namespace console {
+namespace station {
 
 // The six text settings of the station, held in memory for the whole run:
 // read once at start-up, written back once at orderly shut-down.
@@ -39,4 +39,4 @@ struct Settings
     bool Write_Registry(const QString &path) const;
 };
 
-} // namespace console
+} // namespace station

@@ -1,0 +1,62 @@
+# The station's logic must run without a window: the libraries named here may
+# not reach Qt Widgets through any of their link dependencies, direct or
+# inherited. Checked when the build is configured, so a stray link fails
+# before anything compiles.
+
+# Collects into out_var the targets `target` links, its own and its
+# dependencies', once each.
+function(_quorvel_link_closure target out_var)
+    set(seen "")
+    set(pending "${target}")
+    while(pending)
+        list(POP_FRONT pending current)
+        if(NOT TARGET "${current}")
+            continue()
+        endif()
+        get_target_property(aliased "${current}" ALIASED_TARGET)
+        if(aliased)
+            set(current "${aliased}")
+        endif()
+        if("${current}" IN_LIST seen)
+            continue()
+        endif()
+        list(APPEND seen "${current}")
+        set(links "")
+        get_target_property(type "${current}" TYPE)
+        if(NOT type STREQUAL "INTERFACE_LIBRARY")
+            get_target_property(direct "${current}" LINK_LIBRARIES)
+            if(direct)
+                list(APPEND links ${direct})
+            endif()
+        endif()
+        get_target_property(interface "${current}" INTERFACE_LINK_LIBRARIES)
+        if(interface)
+            list(APPEND links ${interface})
+        endif()
+        foreach(link IN LISTS links)
+            # $<LINK_ONLY:dep> still links dep; other expressions name no target.
+            string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" link "${link}")
+            if(link MATCHES "^\\$<" OR link MATCHES "^-")
+                continue()
+            endif()
+            list(APPEND pending "${link}")
+        endforeach()
+    endwhile()
+    set(${out_var} "${seen}" PARENT_SCOPE)
+endfunction()
+
+function(quorvel_assert_no_widgets)
+    foreach(library IN LISTS ARGN)
+        if(NOT TARGET "${library}")
+            message(FATAL_ERROR "No-widgets check: there is no target ${library}")
+        endif()
+        _quorvel_link_closure("${library}" closure)
+        foreach(dependency IN LISTS closure)
+            if(dependency MATCHES "^Qt[0-9]*::Widgets(Private)?$")
+                message(FATAL_ERROR
+                    "${library} reaches ${dependency} through its links: the station's logic must run without "
+                    "a window. Move the widget code to console/ or a ui/ folder.")
+            endif()
+        endforeach()
+    endforeach()
+endfunction()
