@@ -293,8 +293,14 @@ QString BuildEventDescription(int code, int eventType, int number, const QString
         return loc::format(QStringLiteral("%s: %s %s"), {a, t, w});
 
     case EventKindUser: {
-        static const QString openClose = QStringLiteral("Open/Close");
-        const qsizetype at = t.indexOf(openClose);
+        // The event name was read in the language of the day: its
+        // "Open/Close" may be the translated one.
+        QString openClose = QStringLiteral("Open/Close");
+        qsizetype at = t.indexOf(openClose);
+        if (at < 0) {
+            openClose = loc::text("Open/Close");
+            at = openClose.isEmpty() ? -1 : t.indexOf(openClose);
+        }
         if (at >= 0) {
             // The rest keeps the blank that followed "Open/Close", so these
             // descriptions read "Opened  by User 003": operators know them so.

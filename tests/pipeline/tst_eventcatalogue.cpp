@@ -1,6 +1,9 @@
 #include "pipeline/eventcatalogue.h"
+#include "localization/texts.h"
 
 #include <QtTest>
+
+#include <memory>
 
 #include <climits>
 
@@ -17,6 +20,7 @@ private slots:
     void catalogueEntries_data();
     void catalogueEntries();
     void retranslateKeepsTable();
+    void translatedOpenCloseKeepsTheStateWord();
 
     void eventGroupOf_data();
     void eventGroupOf();
@@ -136,6 +140,22 @@ void TestEventCatalogue::retranslateKeepsTable()
     QCOMPARE(EventCatalogue()[0].Text, u"Medical"_s);
     QCOMPARE(BuildEventDescription(130, 1, 5, u"Ground Floor"_s, {}),
              u"Ground Floor: Burglary Alarm - Zone 005"_s);
+}
+
+void TestEventCatalogue::translatedOpenCloseKeepsTheStateWord()
+{
+    // A catalogue read in Hungarian: the user-kind "Open/Close" names carry
+    // the translated group word, which gives way to the state word.
+    auto table = std::make_shared<loc::TextTable>();
+    table->insert(u"Open/Close"_s, u"Nyit\u00E1s/z\u00E1r\u00E1s"_s);
+    table->insert(u"Open/Close by User"_s, u"Nyit\u00E1s/z\u00E1r\u00E1s felhaszn\u00E1l\u00F3 \u00E1ltal"_s);
+    table->insert(u"Opened"_s, u"Nyitva"_s);
+    loc::setTextTable(table);
+    RetranslateEventCatalogue();
+    const QString text = BuildEventDescription(401, 2, 3, u"A1"_s, {});
+    loc::setTextTable(nullptr);
+    RetranslateEventCatalogue();
+    QCOMPARE(text, u"A1: Nyitva  felhaszn\u00E1l\u00F3 \u00E1ltal 003"_s);
 }
 
 void TestEventCatalogue::eventGroupOf_data()
