@@ -13,6 +13,13 @@ namespace loc {
 // text has no translation).
 QString text(const char *english);
 
+// Marks an English text for the language data where the program looks it up
+// later through a variable (tables of captions); it returns the text as is.
+constexpr const char *noop(const char *english)
+{
+    return english;
+}
+
 // Tells observer of every English text looked up from now on; nullptr stops
 // it. The language tool uses this to collect texts that come from tables.
 using TextObserver = void (*)(const char *english);

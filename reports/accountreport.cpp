@@ -171,7 +171,7 @@ QString TfrmAccountRep::TimeText(const QTime &time)
     return QStringLiteral("%1:%2 %3")
         .arg(hour12, 2, 10, QLatin1Char('0'))
         .arg(time.minute(), 2, 10, QLatin1Char('0'))
-        .arg(time.hour() < 12 ? QStringLiteral("am") : QStringLiteral("pm"));
+        .arg(time.hour() < 12 ? loc::text("am") : loc::text("pm"));
 }
 
 store::Field TfrmAccountRep::field(const char *name) const
@@ -190,7 +190,7 @@ QString TfrmAccountRep::boolText(const QString &name) const
 {
     // An unset switch is off, and prints so.
     const bool on = accountFound() && qryReport->field(name).asBoolean();
-    return on ? QStringLiteral("True") : QStringLiteral("False");
+    return on ? loc::text("True") : loc::text("False");
 }
 
 QString TfrmAccountRep::timeText(const QString &name) const
@@ -243,11 +243,11 @@ void TfrmAccountRep::build()
     if (sections & SpecialInstructions)
         addMemo("Special Instructions", "SpecialNotes");
     if (sections & ZoneInformation)
-        addList("Zone Information", "Zone", *qryZones, "ZoneID", "ZoneText", false);
+        addList("Zone Information", loc::noop("Zone"), *qryZones, "ZoneID", "ZoneText", false);
     if (sections & AreaInformation)
-        addList("Area Information", "Area", *qryAreas, "AreaID", "AreaText", true);
+        addList("Area Information", loc::noop("Area"), *qryAreas, "AreaID", "AreaText", true);
     if (sections & UserInformation)
-        addList("User Information", "User", *qryUsers, "UserID", "UserText", false);
+        addList("User Information", loc::noop("User"), *qryUsers, "UserID", "UserText", false);
     if (sections & EventHandling)
         addEvents();
 }
@@ -308,12 +308,12 @@ void TfrmAccountRep::addCustomerDetails()
     right(0, "Panel:", [this](const PrintContext &) {
         return PanelTypeText(field("PanelType").asInteger());
     });
-    right(1, "Last Signal:", [this](const PrintContext &) {
+    right(1, loc::noop("Last Signal:"), [this](const PrintContext &) {
         return core::dateTimeText(field("LastSignal").asDateTime());
     });
     right(3, "Password:", value("Password"));
     right(4, "Police No:", value("PoliceNo"));
-    right(5, "Special Inst:", value("SpecialOpts"));
+    right(5, loc::noop("Special Inst:"), value("SpecialOpts"));
     m_report.addBand(band);
 }
 
@@ -321,7 +321,7 @@ void TfrmAccountRep::addKeyHolders()
 {
     const double width = m_report.printableWidth();
     Band holders = titleBar(loc::text("Key Holders"), 0);
-    static const char *const kCaptions[] = {"Name", "Tel No", "Mobile/Cellular", "Pager",
+    static const char *const kCaptions[] = {"Name", "Tel No", loc::noop("Mobile/Cellular"), loc::noop("Pager"),
                                             "Email"};
     static const char *const kFields[] = {"Name", "TelNo", "Mobile", "Pager", "Email"};
     for (int block = 0; block < 2; ++block) {
@@ -438,7 +438,7 @@ void TfrmAccountRep::addList(const char *title, const char *rowCaption, store::Q
 void TfrmAccountRep::addEvents()
 {
     const double width = m_report.printableWidth();
-    static const char *const kHeadings[] = {"Event Code", "Description", "Alarm Priorty",
+    static const char *const kHeadings[] = {loc::noop("Event Code"), "Description", loc::noop("Alarm Priorty"),
                                             "Alarm Action", "Restore Action"};
     auto columnWidth = [width](int c) {
         return (c < 4 ? kEventCols[c + 1] - kGap : width) - kEventCols[c];

@@ -261,12 +261,6 @@
             <translation>Prioritás</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
-        <message id="C331">
-            <source>Area</source>
-            <comment>Area2</comment>
-            <translation>Partíció</translation>
-            <extra-loc-version>1</extra-loc-version>
-        </message>
         <message id="C332">
             <source>Area Description</source>
             <comment>AreaDescription</comment>
@@ -1361,6 +1355,30 @@ Monitor</translation>
             <translation>Kijelzés</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
+        <message id="C555">
+            <source>am</source>
+            <comment>Am</comment>
+            <translation>de.</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C556">
+            <source>pm</source>
+            <comment>Pm</comment>
+            <translation>du.</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C557">
+            <source>True</source>
+            <comment>True</comment>
+            <translation>Igen</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C558">
+            <source>False</source>
+            <comment>False</comment>
+            <translation>Nem</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
         <message id="C401">
             <source>Page:</source>
             <comment>Page</comment>
@@ -1467,6 +1485,60 @@ Monitor</translation>
             <source>Event Handling</source>
             <comment>EventHandling</comment>
             <translation>Események kezelése</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C559">
+            <source>Zone</source>
+            <comment>Zone</comment>
+            <translation>Zóna</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C560">
+            <source>Area</source>
+            <comment>Area</comment>
+            <translation>Partíció</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C561">
+            <source>User</source>
+            <comment>User</comment>
+            <translation>Felhasználó</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C562">
+            <source>Last Signal:</source>
+            <comment>LastSignal</comment>
+            <translation>Utolsó jelzés:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C563">
+            <source>Special Inst:</source>
+            <comment>SpecialInst</comment>
+            <translation>Különleges utasítás:</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C564">
+            <source>Mobile/Cellular</source>
+            <comment>MobileCellular</comment>
+            <translation>Mobil</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C565">
+            <source>Pager</source>
+            <comment>Pager</comment>
+            <translation>Személyhívó</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C566">
+            <source>Event Code</source>
+            <comment>EventCode</comment>
+            <translation>Eseménykód</translation>
+            <extra-loc-version>1</extra-loc-version>
+        </message>
+        <message id="C567">
+            <source>Alarm Priorty</source>
+            <comment>AlarmPriorty</comment>
+            <translation>Riasztási prioritás</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
     </context>
@@ -1785,21 +1857,21 @@ Monitor</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C486">
-            <source>Language file &quot;%s&quot; is not found</source>
+            <source>Language file "%s" is not found</source>
             <comment>LanguageFileIsNotFound</comment>
-            <translation>A(z) &quot;%s&quot; nyelvi fájl nem található</translation>
+            <translation>A(z) "%s" nyelvi fájl nem található</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C487">
-            <source>Language &quot;%s&quot; is not found</source>
+            <source>Language "%s" is not found</source>
             <comment>LanguageIsNotFound</comment>
-            <translation>A(z) &quot;%s&quot; nyelv nem található</translation>
+            <translation>A(z) "%s" nyelv nem található</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C488">
-            <source>Specified path &quot;%s&quot; does not exist</source>
+            <source>Specified path "%s" does not exist</source>
             <comment>SpecifiedPathDoesNotExist</comment>
-            <translation>A megadott &quot;%s&quot; elérési út nem létezik</translation>
+            <translation>A megadott "%s" elérési út nem létezik</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C480">
@@ -1821,15 +1893,15 @@ Monitor</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C489">
-            <source>Can not delete file &quot;%s&quot;</source>
+            <source>Can not delete file "%s"</source>
             <comment>CanNotDeleteFile</comment>
-            <translation>A(z) &quot;%s&quot; fájl nem törölhető</translation>
+            <translation>A(z) "%s" fájl nem törölhető</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
         <message id="C490">
-            <source>Can not write file &quot;%s&quot;</source>
+            <source>Can not write file "%s"</source>
             <comment>CanNotWriteFile</comment>
-            <translation>A(z) &quot;%s&quot; fájl nem írható</translation>
+            <translation>A(z) "%s" fájl nem írható</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
     </context>
@@ -2580,9 +2652,9 @@ account number.</source>
     <context>
         <name>resmodule</name>
         <message id="C485">
-            <source>Error loading resource file &quot;%s&quot;</source>
+            <source>Error loading resource file "%s"</source>
             <comment>ErrorLoadingResourceFile</comment>
-            <translation>Hiba a(z) &quot;%s&quot; erőforrásfájl betöltésekor</translation>
+            <translation>Hiba a(z) "%s" erőforrásfájl betöltésekor</translation>
             <extra-loc-version>1</extra-loc-version>
         </message>
     </context>

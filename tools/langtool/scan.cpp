@@ -98,26 +98,29 @@ QString unitOf(const QString &path)
 
 QList<FoundText> scanSource(const QString &unit, const QByteArray &source)
 {
-    static const QByteArray call = "loc::text(";
+    // loc::noop marks a text that is looked up later through a variable.
+    static const QByteArray calls[] = {"loc::text(", "loc::noop("};
     QList<FoundText> found;
-    for (qsizetype at = source.indexOf(call); at >= 0; at = source.indexOf(call, at + 1)) {
-        qsizetype i = skipSpace(source, at + call.size());
-        QByteArray text;
-        bool any = false;
-        while (i < source.size() && source[i] == '"') {
-            i = readLiteral(source, i, text);
-            if (i < 0)
-                break;
-            any = true;
-            i = skipSpace(source, i);
+    for (const QByteArray &call : calls) {
+        for (qsizetype at = source.indexOf(call); at >= 0; at = source.indexOf(call, at + 1)) {
+            qsizetype i = skipSpace(source, at + call.size());
+            QByteArray text;
+            bool any = false;
+            while (i < source.size() && source[i] == '"') {
+                i = readLiteral(source, i, text);
+                if (i < 0)
+                    break;
+                any = true;
+                i = skipSpace(source, i);
+            }
+            if (!any || i < 0 || i >= source.size() || source[i] != ')')
+                continue;
+            FoundText t;
+            t.kind = FoundText::Message;
+            t.owner = unit;
+            t.english = QString::fromUtf8(text);
+            found.append(t);
         }
-        if (!any || i < 0 || i >= source.size() || source[i] != ')')
-            continue;
-        FoundText t;
-        t.kind = FoundText::Message;
-        t.owner = unit;
-        t.english = QString::fromUtf8(text);
-        found.append(t);
     }
     return found;
 }
