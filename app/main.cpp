@@ -11,6 +11,11 @@
 
 int main(int argc, char *argv[])
 {
+    // With TZ unset the C library looks at /etc/localtime again on every
+    // local-time conversion, and every event takes several. Named once, the
+    // zone is read once (a change of zone then needs a restart).
+    if (qEnvironmentVariableIsEmpty("TZ"))
+        qputenv("TZ", ":/etc/localtime");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
 

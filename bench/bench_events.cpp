@@ -18,6 +18,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -167,8 +168,16 @@ Result run(const QString &mode, int frames, int accounts)
     const auto allDone = [&sims] {
         return std::all_of(sims.begin(), sims.end(), [](const auto &s) { return s->isFinished(); });
     };
-    while (!allDone())
-        QTest::qWait(2);
+    // A real event loop: QTest::qWait sleeps between its turns, and every ACK
+    // would wait out that sleep before the next frame went.
+    QEventLoop loop;
+    for (auto &sim : sims)
+        QObject::connect(sim.get(), &rxsim::RxSimulator::finished, &loop, [&] {
+            if (allDone())
+                loop.quit();
+        });
+    if (!allDone())
+        loop.exec();
     int total = 0;
     for (auto &sim : sims) {
         if (!sim->summary().allAcknowledged()) {

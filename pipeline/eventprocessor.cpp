@@ -30,6 +30,7 @@ using store::Table;
 
 // How soon to look again when another handler's unit of work is still open.
 constexpr int kBusyHandlerRetryMs = 100;
+constexpr int kAccountReloadMs = 50; // the console refresh's pace
 
 // The savepoints of the event path: one round an event's own work inside
 // the unit of work it shares with others, one round its e-mail.
@@ -72,7 +73,8 @@ struct EventProcessor::Effects
 };
 
 EventProcessor::EventProcessor(store::TDMod &dm, QObject *parent)
-    : QObject(parent), m_dm(dm), m_almTimer(new QTimer(this)), m_retryTimer(new QTimer(this))
+    : QObject(parent), m_dm(dm), m_almTimer(new QTimer(this)), m_retryTimer(new QTimer(this)),
+      m_accountReload(new QTimer(this))
 {
     setObjectName(QStringLiteral("EventProcessor"));
     m_almTimer->setObjectName(QStringLiteral("AlmTimer"));
@@ -80,6 +82,8 @@ EventProcessor::EventProcessor(store::TDMod &dm, QObject *parent)
     connect(m_almTimer, &QTimer::timeout, this, &EventProcessor::Silence);
     m_retryTimer->setSingleShot(true);
     connect(m_retryTimer, &QTimer::timeout, this, &EventProcessor::run);
+    m_accountReload->setSingleShot(true);
+    connect(m_accountReload, &QTimer::timeout, this, &EventProcessor::reloadShownAccount);
     m_dm.setEventIntake(this);
 }
 
@@ -513,6 +517,7 @@ void EventProcessor::applyEvent(const store::CommsRow &row, Effects &effects)
     if (const StateRule *state = stateRuleOf(code, eventType)) {
         events.updateAccount(account, state->change);
         effects.accountChanged = true;
+        effects.account = account;
         if (state->opened)
             m_dm.CheckEarlyOpening(account);
     }
@@ -672,13 +677,15 @@ QString EventProcessor::afterCommit(const Effects &effects)
                             "holders could not be queued: %2")
                       .arg(effects.account, effects.mailFailure);
     }
-    if (effects.accountChanged) {
-        // The console's lights follow the account of the shown event.
-        try {
-            m_dm.qryAccounts->close();
-            m_dm.qryAccounts->open();
-        } catch (const store::EStoreError &e) {
-            failure = failure.isEmpty() ? e.message() : failure + QLatin1Char('\n') + e.message();
+    // The console's lights follow the account of the shown event. Only that
+    // account's changes matter, and a stream of them is read once per interval.
+    if (effects.accountChanged && !m_accountReload->isActive()) {
+        store::Query &shown = *m_dm.qryAccounts;
+        if (shown.isOpen() && !shown.isEmpty() &&
+            shown.field(QStringLiteral("AccountNo")).asString() == effects.account) {
+            const bool recently = m_lastAccountReload.isValid() &&
+                                  m_lastAccountReload.elapsed() < kAccountReloadMs;
+            m_accountReload->start(recently ? kAccountReloadMs : 0);
         }
     }
     if (effects.prompt)
@@ -686,6 +693,19 @@ QString EventProcessor::afterCommit(const Effects &effects)
     if (effects.accountChanged || effects.prompt)
         m_dm.consoleHooks().UpdateQueueControls();
     return failure;
+}
+
+void EventProcessor::reloadShownAccount()
+{
+    m_lastAccountReload.start();
+    try {
+        m_dm.qryAccounts->close();
+        m_dm.qryAccounts->open();
+    } catch (const store::EStoreError &e) {
+        m_inlineFailure = e.message();
+        showInlineFailure();
+    }
+    m_dm.consoleHooks().UpdateQueueControls();
 }
 
 void EventProcessor::startAlarmSound(int priority)

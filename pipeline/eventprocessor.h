@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -100,11 +101,14 @@ private:
     void startAlarmSound(int priority);
     void queueMail(Effects &effects, const store::OutboxRow &row);
     void showInlineFailure();
+    void reloadShownAccount();
     int nextRetryMs();
 
     store::TDMod &m_dm;
     QTimer *m_almTimer;
     QTimer *m_retryTimer;
+    QTimer *m_accountReload; // the shown account's state, read again at screen speed
+    QElapsedTimer m_lastAccountReload;
     bool m_alarmSounding = false;
     bool m_running = false;
     bool m_backlogRun = false;

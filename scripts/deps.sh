@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
+    qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev
     qt6-multimedia-dev libcurl4-openssl-dev
     sqlite3 xvfb xauth
 )

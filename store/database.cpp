@@ -8,12 +8,16 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTimer>
 #include <QScopeGuard>
 #include <QUuid>
+
+#include <sqlite3.h>
 
 namespace store {
 
@@ -138,6 +142,7 @@ void Database::open(const QString &path)
         // WAL with full synchronous commits: a committed row survives a power cut.
         exec(QStringLiteral("PRAGMA journal_mode=WAL"));
         exec(QStringLiteral("PRAGMA synchronous=FULL"));
+        takeHandle();
     } catch (...) {
         close();
         throw;
@@ -230,12 +235,16 @@ void Database::close()
 {
     if (!QSqlDatabase::contains(m_connectionName))
         return;
-    // The cached statements go before their connection.
+    // The cached statements go before their connection; one still lent out
+    // refuses to run from now on.
     for (auto &copies : m_statements) {
-        for (auto &entry : copies)
-            entry->query = QSqlQuery();
+        for (auto &entry : copies) {
+            if (entry->stmt)
+                sqlite3_finalize(std::exchange(entry->stmt, nullptr));
+        }
     }
     m_statements.clear();
+    m_handle = nullptr;
     m_prepared = m_runs = 0;
     {
         QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
@@ -298,13 +307,115 @@ QSqlQuery Database::exec(const QString &sql, const QVariantMap &named)
 
 // ---- Statement cache -------------------------------------------------------
 
+void Database::takeHandle()
+{
+    const QVariant handle = connection().driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0 ||
+        !*static_cast<sqlite3 *const *>(handle.constData()))
+        throw EEngineError(QStringLiteral("The store's driver gives no engine handle"), 1);
+    // The handle is only usable by the same engine library the driver uses.
+    QSqlQuery q = exec(QStringLiteral("SELECT sqlite_source_id()"));
+    if (!q.next() || q.value(0).toString() != QLatin1String(sqlite3_sourceid()))
+        throw EEngineError(QStringLiteral("The store's driver uses another engine library (%1) "
+                                          "than this program (%2)")
+                               .arg(q.value(0).toString(), QLatin1String(sqlite3_sourceid())),
+                           1);
+    m_handle = *static_cast<sqlite3 *const *>(handle.constData());
+}
+
 namespace {
+
 // Copies of one text kept for nested callers; beyond this they are made afresh.
 constexpr std::size_t kCopiesPerText = 4;
+
+[[noreturn]] void throwEngine(sqlite3 *db, int code)
+{
+    const char *message = db ? sqlite3_errmsg(db) : nullptr;
+    QString text = QString::fromUtf8(message ? message : "").trimmed();
+    if (text.isEmpty())
+        text = QString::fromUtf8(sqlite3_errstr(code));
+    throw EEngineError(text, code & 0xff);
+}
+
+// Null as the toolkit's driver binds it: no value, or a null value of a type
+// that has one.
+bool isNullValue(const QVariant &v)
+{
+    if (v.isNull())
+        return true;
+    switch (v.typeId()) {
+    case QMetaType::QString:
+        return static_cast<const QString *>(v.constData())->isNull();
+    case QMetaType::QByteArray:
+        return static_cast<const QByteArray *>(v.constData())->isNull();
+    case QMetaType::QDateTime:
+        return static_cast<const QDateTime *>(v.constData())->isNull();
+    case QMetaType::QDate:
+        return static_cast<const QDate *>(v.constData())->isNull();
+    case QMetaType::QTime:
+        return static_cast<const QTime *>(v.constData())->isNull();
+    default:
+        return false;
+    }
+}
+
+int bindText(sqlite3_stmt *stmt, int position, const QString &text)
+{
+    return sqlite3_bind_text16(stmt, position, text.utf16(), int(text.size() * sizeof(QChar)),
+                               SQLITE_TRANSIENT);
+}
+
+// Binds one value the way the toolkit's driver does, so that a row stored
+// through a statement reads back as one stored through a cursor.
+int bindValue(sqlite3_stmt *stmt, int position, const QVariant &v)
+{
+    if (isNullValue(v))
+        return sqlite3_bind_null(stmt, position);
+    switch (v.typeId()) {
+    case QMetaType::QByteArray: {
+        const QByteArray bytes = v.toByteArray();
+        return sqlite3_bind_blob(stmt, position, bytes.constData(), int(bytes.size()),
+                                 SQLITE_TRANSIENT);
+    }
+    case QMetaType::Int:
+    case QMetaType::Bool:
+        return sqlite3_bind_int(stmt, position, v.toInt());
+    case QMetaType::Double:
+        return sqlite3_bind_double(stmt, position, v.toDouble());
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+        return sqlite3_bind_int64(stmt, position, v.toLongLong());
+    case QMetaType::QDateTime:
+        return bindText(stmt, position, v.toDateTime().toString(Qt::ISODateWithMs));
+    case QMetaType::QTime:
+        return bindText(stmt, position, v.toTime().toString(u"hh:mm:ss.zzz"));
+    case QMetaType::QString:
+        return bindText(stmt, position, *static_cast<const QString *>(v.constData()));
+    default:
+        return bindText(stmt, position, v.toString());
+    }
+}
+
+QMetaType columnType(const char *declared)
+{
+    const QByteArray t = QByteArray(declared ? declared : "").toLower();
+    if (t == "integer" || t == "int")
+        return QMetaType::fromType<qlonglong>();
+    if (t == "double" || t == "float" || t == "real" || t.startsWith("numeric"))
+        return QMetaType::fromType<double>();
+    if (t == "blob")
+        return QMetaType::fromType<QByteArray>();
+    if (t == "boolean" || t == "bool")
+        return QMetaType::fromType<bool>();
+    return QMetaType::fromType<QString>();
+}
+
 } // namespace
 
 Statement Database::statement(const QString &sql)
 {
+    if (!m_handle)
+        throw EEngineError(QStringLiteral("The store is not open"), 1);
     auto &copies = m_statements[sql];
     for (const auto &entry : copies) {
         if (!entry->leased) {
@@ -313,14 +424,25 @@ Statement Database::statement(const QString &sql)
         }
     }
     auto entry = std::make_shared<Statement::Entry>();
-    entry->query = QSqlQuery(connection());
-    entry->query.setForwardOnly(true);
+    entry->db = m_handle;
     ++m_prepared;
-    if (!entry->query.prepare(sql)) {
-        const QSqlError e = entry->query.lastError();
+    const QByteArray text = sql.toUtf8();
+    const char *tail = nullptr;
+    const int rc = sqlite3_prepare_v3(m_handle, text.constData(), int(text.size()) + 1,
+                                      SQLITE_PREPARE_PERSISTENT, &entry->stmt, &tail);
+    if (rc != SQLITE_OK) {
         m_statements.remove(sql);
-        throwError(e, sql);
+        throwEngine(m_handle, rc);
     }
+    if (tail && !QByteArray(tail).trimmed().isEmpty()) {
+        m_statements.remove(sql);
+        throw EEngineError(QStringLiteral("Unable to execute multiple statements at a time"), 1);
+    }
+    if (!entry->stmt) { // nothing but a comment or blanks
+        m_statements.remove(sql);
+        throw EEngineError(QStringLiteral("No statement to run in: %1").arg(sql), 1);
+    }
+    entry->values.resize(sqlite3_bind_parameter_count(entry->stmt));
     entry->leased = true;
     entry->runs = &m_runs;
     if (copies.size() < kCopiesPerText)
@@ -333,6 +455,12 @@ Statement Database::run(const QString &sql, const QVariantList &values)
     Statement st = statement(sql);
     st.exec(values);
     return st;
+}
+
+Statement::Entry::~Entry()
+{
+    if (stmt)
+        sqlite3_finalize(stmt);
 }
 
 Statement::Statement(Statement &&other) noexcept : m_entry(std::move(other.m_entry)) {}
@@ -355,37 +483,141 @@ void Statement::release()
 {
     if (!m_entry)
         return;
-    m_entry->query.finish();
+    finish();
     m_entry->leased = false;
     m_entry.reset();
 }
 
+sqlite3_stmt *Statement::live() const
+{
+    if (!m_entry || !m_entry->stmt)
+        throw EEngineError(QStringLiteral("The statement's store has been closed"), 1);
+    return m_entry->stmt;
+}
+
 Statement &Statement::bind(int position, const QVariant &value)
 {
-    m_entry->query.bindValue(position, value);
+    live();
+    if (position >= 0 && position < m_entry->values.size())
+        m_entry->values[position] = value;
     return *this;
 }
 
 Statement &Statement::bind(const QString &placeholder, const QVariant &value)
 {
-    m_entry->query.bindValue(placeholder, value);
+    const int index = sqlite3_bind_parameter_index(live(), placeholder.toUtf8().constData());
+    if (index > 0)
+        m_entry->values[index - 1] = value;
     return *this;
 }
 
 Statement &Statement::exec()
 {
+    sqlite3_stmt *stmt = live();
     if (m_entry->runs)
         ++*m_entry->runs;
-    if (!m_entry->query.exec())
-        Database::throwError(m_entry->query.lastError());
+    sqlite3_reset(stmt);
+    m_entry->rowWaiting = m_entry->onRow = false;
+    for (int i = 0; i < m_entry->values.size(); ++i) {
+        const int rc = bindValue(stmt, i + 1, m_entry->values[i]);
+        if (rc != SQLITE_OK)
+            throwEngine(m_entry->db, rc);
+    }
+    const int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_ROW) {
+        m_entry->rowWaiting = true;
+    } else if (rc != SQLITE_DONE) {
+        sqlite3_reset(stmt);
+        throwEngine(m_entry->db, rc);
+    }
     return *this;
 }
 
 Statement &Statement::exec(const QVariantList &values)
 {
+    live();
+    if (!values.isEmpty() && values.size() != m_entry->values.size())
+        throw EEngineError(QStringLiteral("Parameter count mismatch: %1 values for %2 places")
+                               .arg(values.size())
+                               .arg(m_entry->values.size()),
+                           1);
     for (int i = 0; i < values.size(); ++i)
-        m_entry->query.bindValue(i, values[i]);
+        m_entry->values[i] = values[i];
     return exec();
+}
+
+bool Statement::next()
+{
+    sqlite3_stmt *stmt = live();
+    if (std::exchange(m_entry->rowWaiting, false)) {
+        m_entry->onRow = true;
+        return true;
+    }
+    if (!m_entry->onRow)
+        return false;
+    const int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    m_entry->onRow = false;
+    if (rc != SQLITE_DONE) {
+        sqlite3_reset(stmt);
+        throwEngine(m_entry->db, rc);
+    }
+    return false;
+}
+
+QVariant Statement::value(int column) const
+{
+    if (!m_entry || !m_entry->stmt || !m_entry->onRow || column < 0 ||
+        column >= sqlite3_column_count(m_entry->stmt))
+        return {};
+    sqlite3_stmt *stmt = m_entry->stmt;
+    // The toolkit driver's types: a null reads as a null text.
+    switch (sqlite3_column_type(stmt, column)) {
+    case SQLITE_INTEGER:
+        return QVariant(qint64(sqlite3_column_int64(stmt, column)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(stmt, column));
+    case SQLITE_NULL:
+        return QVariant(QMetaType::fromType<QString>());
+    case SQLITE_BLOB:
+        return QVariant(QByteArray(static_cast<const char *>(sqlite3_column_blob(stmt, column)),
+                                   sqlite3_column_bytes(stmt, column)));
+    default:
+        return QVariant(QString(static_cast<const QChar *>(sqlite3_column_text16(stmt, column)),
+                                sqlite3_column_bytes16(stmt, column) / qsizetype(sizeof(QChar))));
+    }
+}
+
+qint64 Statement::lastInsertId() const
+{
+    return m_entry && m_entry->db ? sqlite3_last_insert_rowid(m_entry->db) : 0;
+}
+
+int Statement::rowsAffected() const
+{
+    return m_entry && m_entry->db ? sqlite3_changes(m_entry->db) : 0;
+}
+
+QSqlRecord Statement::record() const
+{
+    QSqlRecord rec;
+    sqlite3_stmt *stmt = live();
+    for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
+        const char *name = sqlite3_column_name(stmt, i);
+        rec.append(QSqlField(QString::fromUtf8(name ? name : ""),
+                             columnType(sqlite3_column_decltype(stmt, i))));
+    }
+    return rec;
+}
+
+void Statement::finish()
+{
+    if (!m_entry)
+        return;
+    if (m_entry->stmt)
+        sqlite3_reset(m_entry->stmt);
+    m_entry->rowWaiting = m_entry->onRow = false;
 }
 
 void Database::ensureWriteLock(int attempts, int waitMs)

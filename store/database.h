@@ -12,6 +12,8 @@
 #include <vector>
 
 class QSqlError;
+struct sqlite3;
+struct sqlite3_stmt;
 
 namespace store {
 
@@ -19,6 +21,9 @@ class Database;
 
 // A prepared statement lent out of the store's cache. Giving it back resets
 // it, so that a finished SELECT holds no read snapshot of the journal open.
+// It runs on the engine directly, through the connection's own handle:
+// values are read and bound as the toolkit's driver does, without building a
+// record of every row.
 class Statement
 {
 public:
@@ -35,24 +40,34 @@ public:
     Statement &bind(const QString &placeholder, const QVariant &value); // ":Name"
     Statement &exec();
 
-    bool next() { return m_entry->query.next(); }
-    QVariant value(int column) const { return m_entry->query.value(column); }
-    qint64 lastInsertId() const { return m_entry->query.lastInsertId().toLongLong(); }
-    int rowsAffected() const { return m_entry->query.numRowsAffected(); }
-    QSqlRecord record() const { return m_entry->query.record(); }
+    // The next row; throws when the engine fails part way.
+    bool next();
+    QVariant value(int column) const;
+    qint64 lastInsertId() const;
+    int rowsAffected() const;
+    QSqlRecord record() const;
     // Resets the statement now (the lease stays).
-    void finish() { m_entry->query.finish(); }
+    void finish();
 
 private:
     friend class Database;
     struct Entry
     {
-        QSqlQuery query;
+        Entry() = default;
+        Entry(const Entry &) = delete;
+        Entry &operator=(const Entry &) = delete;
+        ~Entry();
+        sqlite3 *db = nullptr;
+        sqlite3_stmt *stmt = nullptr; // null once its connection has closed
+        QVariantList values;          // bound at the next run
         bool leased = false;
+        bool rowWaiting = false; // the run stepped onto a first row not yet handed out
+        bool onRow = false;
         int *runs = nullptr; // the store's count of statements run
     };
     explicit Statement(std::shared_ptr<Entry> entry) : m_entry(std::move(entry)) {}
     void release();
+    sqlite3_stmt *live() const;
 
     std::shared_ptr<Entry> m_entry;
 };
@@ -118,11 +133,13 @@ public:
 
 private:
     friend class WriteScope;
+    void takeHandle();
     void beginScope();
     void endScope(bool commit);
 
     QString m_connectionName;
     QString m_path;
+    sqlite3 *m_handle = nullptr; // the connection's engine handle, for the statement cache
     int m_depth = 0;
     bool m_begun = false;
     QList<std::function<void()>> m_afterCommit;

@@ -2,6 +2,7 @@
 
 #include "store/database.h"
 #include "store/errors.h"
+#include "store/recordrules.h"
 #include "store/schema.h"
 
 namespace store {
@@ -35,18 +36,7 @@ bool truthy(const QVariant &v)
 
 int EventStore::nextId(const char *counter)
 {
-    static const QHash<QByteArray, QString> texts = [] {
-        QHash<QByteArray, QString> h;
-        for (const char *c : {"CommsID", "PendingID", "HistoryID", "OutboxID"}) {
-            h.insert(c, QStringLiteral("UPDATE IDs SET \"%1\" = \"%1\" + 1 RETURNING \"%1\" - 1")
-                            .arg(QLatin1String(c)));
-        }
-        return h;
-    }();
-    Statement q = m_db.run(texts.value(counter));
-    if (!q.next())
-        throw EUnableToObtainID();
-    return q.value(0).toInt();
+    return takeIds(m_db, QLatin1String(counter));
 }
 
 StoredRow EventStore::insertComms(const CommsRow &row)

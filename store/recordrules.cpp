@@ -6,6 +6,7 @@
 #include "core/messages.h"
 #include "store/tdmod.h"
 
+#include <QHash>
 #include <QScopeGuard>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -76,6 +77,44 @@ void refreshIfBrowsing(Table *t)
 }
 
 } // namespace
+
+int takeIds(Database &db, const QString &counter, int count)
+{
+    struct Texts
+    {
+        QString move, read;
+    };
+    static const QHash<QString, Texts> texts = [] {
+        QHash<QString, Texts> h;
+        for (const char *c : {"ActionsID", "CommsID", "HistoryID", "PendingID", "OutboxID"}) {
+            const QString name = QLatin1String(c);
+            h.insert(name, {QStringLiteral("UPDATE IDs SET \"%1\" = \"%1\" + ?").arg(name),
+                            QStringLiteral("SELECT \"%1\" - ? FROM IDs").arg(name)});
+        }
+        return h;
+    }();
+    const auto it = texts.constFind(counter);
+    if (it == texts.cend())
+        throw EStoreError(QStringLiteral("Unknown counter %1").arg(counter));
+    if (count < 1)
+        throw EStoreError(QStringLiteral("Cannot hand out %1 numbers").arg(count));
+    WriteScope scope(db);
+    try {
+        db.ensureWriteLock(51, 100);
+    } catch (const EEngineError &e) {
+        if (e.isBusy())
+            throw EUnableToObtainID();
+        throw;
+    }
+    db.run(it->move, {count});
+    Statement q = db.run(it->read, {count});
+    if (!q.next())
+        throw EUnableToObtainID();
+    const int first = static_cast<int>(q.value(0).toLongLong());
+    q = Statement();
+    scope.commit();
+    return first;
+}
 
 const PanelModel *panelModel(int panelType)
 {

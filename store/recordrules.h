@@ -10,7 +10,16 @@
 
 namespace store {
 
+class Database;
 class TDMod;
+
+// Hands out count numbers of an IDs counter and returns the first; busy
+// beyond the wait, EUnableToObtainID. Both the cursors' numbering and the
+// event path number rows through it, inside the caller's unit of work when
+// there is one. The write lock, held from the move to the read, makes the two
+// statements one step. (UPDATE ... RETURNING would be one statement, but it
+// builds a temporary table on every call.)
+int takeIds(Database &db, const QString &counter, int count = 1);
 
 // An alarm panel model: how many zones, users and areas a new account gets,
 // and the most it may hold.

@@ -56,6 +56,7 @@ void Table::close()
         return;
     releaseLock();
     m_rowids.clear();
+    m_orderKeys.clear();
     m_onlyRowsAdded = false;
     m_pos = -1;
     m_loadedRowid = -1;
@@ -215,6 +216,7 @@ void Table::reload(qint64 keepRowid, int fallbackPosition)
     m_onlyRowsAdded = rows.size() >= m_rowids.size() &&
                       std::equal(m_rowids.begin(), m_rowids.end(), rows.begin());
     m_rowids = std::move(rows);
+    m_orderKeys.clear();
     m_loadedRowid = -1;
     int pos = -1;
     if (keepRowid >= 0) {
@@ -294,13 +296,18 @@ void Table::noteInserted(qint64 rowid)
     } else {
         // A binary search over the rows held, reading only the order fields
         // of the few rows it looks at.
+        // The new row's own fields are always read: its row number may be
+        // that of a row deleted since.
         const QVector<QVariant> key = orderKey(rowid);
         std::size_t lo = 0, hi = m_rowids.size();
         while (lo < hi) {
             const std::size_t mid = lo + (hi - lo) / 2;
             if (m_rowids[mid] == rowid)
                 return;
-            const QVector<QVariant> other = orderKey(m_rowids[mid]);
+            auto known = m_orderKeys.constFind(m_rowids[mid]);
+            if (known == m_orderKeys.cend())
+                known = m_orderKeys.insert(m_rowids[mid], orderKey(m_rowids[mid]));
+            const QVector<QVariant> &other = *known;
             int c = 0;
             for (int i = 0; i < key.size() && c == 0; ++i)
                 c = compareStored(other.value(i), key.value(i));
@@ -310,6 +317,7 @@ void Table::noteInserted(qint64 rowid)
                 hi = mid;
         }
         position = lo;
+        m_orderKeys.insert(rowid, key);
     }
     const bool wasEmpty = m_rowids.empty();
     m_rowids.insert(m_rowids.begin() + static_cast<std::ptrdiff_t>(position), rowid);

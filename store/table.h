@@ -2,6 +2,8 @@
 
 #include "store/dataset.h"
 
+#include <QHash>
+
 #include <functional>
 #include <vector>
 
@@ -136,6 +138,9 @@ private:
     bool m_onlyRowsAdded = false;
     mutable QString m_selectRow; // the text that reads one row, made once
     mutable QString m_selectKey; // the text that reads a row's order fields
+    // Order fields of rows held, read while placing new rows; forgotten
+    // whenever the rows are read again.
+    mutable QHash<qint64, QVector<QVariant>> m_orderKeys;
 };
 
 } // namespace store

@@ -18,10 +18,6 @@ namespace store {
 
 namespace {
 
-const QStringList kCounters{QStringLiteral("ActionsID"), QStringLiteral("CommsID"),
-                            QStringLiteral("HistoryID"), QStringLiteral("PendingID"),
-                            QStringLiteral("OutboxID")};
-
 using P = Query::ParamType;
 
 } // namespace
@@ -293,28 +289,7 @@ int TDMod::AllocateId(const QString &counter)
 
 int TDMod::AllocateIdBlock(const QString &counter, int count)
 {
-    if (count < 1)
-        throw EStoreError(QStringLiteral("Cannot hand out %1 numbers").arg(count));
-    if (!kCounters.contains(counter))
-        throw EStoreError(QStringLiteral("Unknown counter %1").arg(counter));
-    WriteScope scope(m_db);
-    try {
-        m_db.ensureWriteLock(51, 100);
-    } catch (const EEngineError &e) {
-        if (e.isBusy())
-            throw EUnableToObtainID();
-        throw;
-    }
-    // Read and moved on in one statement.
-    Statement q = m_db.run(
-        QStringLiteral("UPDATE IDs SET \"%1\" = \"%1\" + ? RETURNING \"%1\" - ?").arg(counter),
-        {count, count});
-    if (!q.next())
-        throw EUnableToObtainID();
-    const qint64 value = q.value(0).toLongLong();
-    q.finish();
-    scope.commit();
-    return static_cast<int>(value);
+    return takeIds(m_db, counter, count);
 }
 
 void TDMod::FlushAll()

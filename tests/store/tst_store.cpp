@@ -7,6 +7,7 @@
 #include "support/tempstore.h"
 
 #include <QElapsedTimer>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTimer>
 #include <QtTest>
@@ -72,6 +73,9 @@ private slots:
     void rowStoredPastTheCursorTakesItsPlace_data();
     void rowStoredPastTheCursorTakesItsPlace();
     void lentStatementHoldsNoSnapshotOnceGivenBack();
+    void statementStoresAndReadsAsTheDriver_data();
+    void statementStoresAndReadsAsTheDriver();
+    void statementRefusesWhatItCannotRun();
     void cursorNavigationLocateAndBookmark();
     void filterOfEventGroups_data();
     void filterOfEventGroups();
@@ -559,6 +563,97 @@ void TestStore::lentStatementHoldsNoSnapshotOnceGivenBack()
     other.close();
     other = QSqlDatabase();
     QSqlDatabase::removeDatabase(QStringLiteral("other"));
+}
+
+void TestStore::statementStoresAndReadsAsTheDriver_data()
+{
+    QTest::addColumn<QVariant>("value");
+    QTest::newRow("int") << QVariant(42);
+    QTest::newRow("bool") << QVariant(true);
+    QTest::newRow("long long") << QVariant(qlonglong(1) << 40);
+    QTest::newRow("unsigned") << QVariant(uint(4000000000u));
+    QTest::newRow("short") << QVariant::fromValue(short(-7));
+    QTest::newRow("double") << QVariant(2.5);
+    QTest::newRow("text") << QVariant(QStringLiteral("Zóna 1 – ő"));
+    QTest::newRow("empty text") << QVariant(QStringLiteral(""));
+    QTest::newRow("null text") << QVariant(QString());
+    QTest::newRow("no value") << QVariant();
+    QTest::newRow("bytes") << QVariant(QByteArray("a\0b", 3));
+    QTest::newRow("date-time") << QVariant(QDateTime(QDate(2026, 12, 11), QTime(9, 5, 7, 120)));
+    QTest::newRow("invalid date-time") << QVariant(QDateTime());
+    QTest::newRow("date") << QVariant(QDate(2026, 12, 11));
+    QTest::newRow("time") << QVariant(QTime(23, 59, 1));
+}
+
+void TestStore::statementStoresAndReadsAsTheDriver()
+{
+    // The statement cache runs on the engine directly; what it stores and
+    // reads must be what the toolkit's driver stores and reads.
+    QFETCH(QVariant, value);
+    TempStore s;
+    Database &db = s->database();
+    db.exec(QStringLiteral("CREATE TEMP TABLE t (k INTEGER, v)"));
+    QSqlQuery driver(db.connection());
+    QVERIFY(driver.prepare(QStringLiteral("INSERT INTO t (k, v) VALUES (1, ?)")));
+    driver.addBindValue(value);
+    QVERIFY2(driver.exec(), qPrintable(driver.lastError().text()));
+    db.run(QStringLiteral("INSERT INTO t (k, v) VALUES (2, ?)"), {value});
+
+    QSqlQuery stored(db.connection());
+    QVERIFY(stored.exec(QStringLiteral("SELECT typeof(v), quote(v) FROM t ORDER BY k")));
+    QVERIFY(stored.next());
+    const QString type = stored.value(0).toString(), quoted = stored.value(1).toString();
+    QVERIFY(stored.next());
+    QCOMPARE(stored.value(0).toString(), type);
+    QCOMPARE(stored.value(1).toString(), quoted);
+
+    QSqlQuery byDriver(db.connection());
+    QVERIFY(byDriver.exec(QStringLiteral("SELECT v FROM t WHERE k = 1")));
+    QVERIFY(byDriver.next());
+    Statement ours = db.run(QStringLiteral("SELECT v FROM t WHERE k = ?"), {1});
+    QVERIFY(ours.next());
+    QCOMPARE(ours.value(0).typeId(), byDriver.value(0).typeId());
+    QCOMPARE(ours.value(0).isNull(), byDriver.value(0).isNull());
+    QCOMPARE(ours.value(0), byDriver.value(0));
+    QVERIFY(!ours.next());
+}
+
+void TestStore::statementRefusesWhatItCannotRun()
+{
+    TempStore s;
+    Database &db = s->database();
+    const auto refused = [](const std::function<void()> &run) {
+        try {
+            run();
+        } catch (const EEngineError &e) {
+            return !e.message().isEmpty();
+        }
+        return false;
+    };
+    QVERIFY(refused([&] { db.run(QStringLiteral("SELECT Nonsense FROM Comms")); }));
+    QVERIFY(refused([&] { db.run(QStringLiteral("SELECT 1; SELECT 2")); }));
+    QVERIFY(refused([&] { db.run(QStringLiteral("SELECT ?, ?"), {1}); }));
+    // A named place is bound by its name, wherever it stands.
+    Statement named = db.statement(QStringLiteral("SELECT :B - :A"));
+    named.bind(QStringLiteral(":A"), 1).bind(QStringLiteral(":B"), 10).exec();
+    QVERIFY(named.next());
+    QCOMPARE(named.value(0).toInt(), 9);
+    named = Statement();
+    // A constraint broken halfway is an engine error with its code, and the
+    // statement can run again.
+    db.exec(QStringLiteral("CREATE TEMP TABLE u (k INTEGER PRIMARY KEY)"));
+    db.run(QStringLiteral("INSERT INTO u (k) VALUES (?)"), {1});
+    try {
+        db.run(QStringLiteral("INSERT INTO u (k) VALUES (?)"), {1});
+        QFAIL("a second row with the same key went in");
+    } catch (const EEngineError &e) {
+        QCOMPARE(e.engineCode(), 19); // constraint
+    }
+    db.run(QStringLiteral("INSERT INTO u (k) VALUES (?)"), {2});
+    // A statement still lent out when its store closes refuses to run.
+    Statement lent = db.statement(QStringLiteral("SELECT COUNT(*) FROM u"));
+    db.close();
+    QVERIFY(refused([&] { lent.exec(); }));
 }
 
 QTEST_GUILESS_MAIN(TestStore)
