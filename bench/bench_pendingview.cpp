@@ -167,7 +167,7 @@ int main(int argc, char **argv)
                 fp.median, fp.worst);
     std::printf("  start-up and first paint                  median %7.1f ms  worst %7.1f ms\n",
                 to.median, to.worst);
-    std::printf("  rows the grid read for its first paint    %d\n", rowsRead);
+    std::printf("  reads of rows for the grid's first paint  %d\n", rowsRead);
     std::printf("  Action on the top row (handler)           median %7.1f ms  worst %7.1f ms\n",
                 ah.median, ah.worst);
     std::printf("  Action on the top row, grid repainted     median %7.1f ms  worst %7.1f ms\n",

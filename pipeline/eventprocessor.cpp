@@ -108,7 +108,7 @@ void EventProcessor::rowLeftWaiting(int commsId)
         m_retryTimer->start(0);
 }
 
-void EventProcessor::processStored(const store::CommsRow &row)
+std::optional<int> EventProcessor::processStored(const store::CommsRow &row)
 {
     store::Database &db = m_dm.database();
     m_inline = true;
@@ -118,7 +118,6 @@ void EventProcessor::processStored(const store::CommsRow &row)
     step(db, RowBegin);
     try {
         applyEvent(row, effects);
-        m_dm.events().markProcessed(row.id, 1);
         step(db, RowRelease);
     } catch (const store::EEngineError &) {
         // The unit of work rolls back as a whole and the frame gets no ACK.
@@ -132,8 +131,6 @@ void EventProcessor::processStored(const store::CommsRow &row)
         if (dynamic_cast<const core::EAbort *>(&e))
             failure.clear();
         step(db, RowRollback);
-        if (decode)
-            m_dm.events().markProcessed(row.id, 2);
         step(db, RowRelease);
         if (decode) {
             QPointer<EventProcessor> self(this);
@@ -144,7 +141,7 @@ void EventProcessor::processStored(const store::CommsRow &row)
                     self->showInlineFailure();
                 }
             });
-            return;
+            return 2;
         }
         m_idle = false;
         QPointer<EventProcessor> self(this);
@@ -160,10 +157,11 @@ void EventProcessor::processStored(const store::CommsRow &row)
                 self->showInlineFailure();
             }
         });
-        return;
+        return std::nullopt;
     }
     ++m_handled;
     queueAfterCommit(effects);
+    return 1;
 }
 
 void EventProcessor::showInlineFailure()

@@ -54,7 +54,7 @@ public:
     // The event path: a row stored by the receiver link or by supervision is
     // processed in the same unit of work, so that its ACK follows one commit.
     bool takesInline() const override;
-    void processStored(const store::CommsRow &row) override;
+    std::optional<int> processStored(const store::CommsRow &row) override;
     void rowLeftWaiting(int commsId) override;
 
     // Start-up, before the receiver port opens: processes every stored row

@@ -272,4 +272,13 @@ void Dataset::setState(State s)
     emit stateChanged();
 }
 
+QList<QVector<QVariant>> Dataset::recordsAt(int first, int count) const
+{
+    QList<QVector<QVariant>> rows;
+    for (int position = qMax(0, first); position < first + count && position < recordCount();
+         ++position)
+        rows << recordAt(position);
+    return rows;
+}
+
 } // namespace store

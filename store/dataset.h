@@ -90,6 +90,9 @@ public:
     virtual QVariant storedValue(int index) const = 0;
     // Reads the record at a position without moving the cursor (for grids).
     virtual QVector<QVariant> recordAt(int position) const = 0;
+    // The records at count positions from first on (fewer at the end), read
+    // together where the dataset can.
+    virtual QList<QVector<QVariant>> recordsAt(int first, int count) const;
     // Whether the last change of the rows only added rows after the ones
     // held before (so a grid can keep what it shows and add the new ones).
     virtual bool onlyRowsAdded() const { return false; }

@@ -39,14 +39,21 @@ int EventStore::nextId(const char *counter)
     return takeIds(m_db, QLatin1String(counter));
 }
 
-StoredRow EventStore::insertComms(const CommsRow &row)
+int EventStore::newCommsId()
 {
-    static const QString sql = QStringLiteral(
-        "INSERT INTO Comms (ID, DateTime, RxNo, LineNo, Protocol, Data) VALUES (?, ?, ?, ?, ?, ?)");
+    return nextId("CommsID");
+}
+
+StoredRow EventStore::insertComms(const CommsRow &row, std::optional<int> processed)
+{
+    static const QString sql =
+        QStringLiteral("INSERT INTO Comms (ID, DateTime, RxNo, LineNo, Protocol, Data, Processed) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?)");
     StoredRow stored;
-    stored.id = nextId("CommsID");
+    stored.id = row.id > 0 ? row.id : newCommsId();
     Statement q = m_db.run(sql, {stored.id, storedOrNull(row.at), row.rxNo, row.lineNo,
-                                 row.protocol, cut(row.data, 30)});
+                                 row.protocol, cut(row.data, 30),
+                                 processed ? QVariant(*processed) : QVariant()});
     stored.rowid = q.lastInsertId();
     return stored;
 }

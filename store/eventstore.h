@@ -112,7 +112,11 @@ class EventStore
 public:
     explicit EventStore(Database &db) : m_db(db) {}
 
-    StoredRow insertComms(const CommsRow &row);
+    // A received event's number, taken before it is stored.
+    int newCommsId();
+    // Stores the row under its number (a new one when it has none) with its
+    // processed mark: 1 processed, 2 cannot be decoded, none while it waits.
+    StoredRow insertComms(const CommsRow &row, std::optional<int> processed = std::nullopt);
     std::optional<CommsRow> comms(int id);
     void markProcessed(int commsId, int mark);
 

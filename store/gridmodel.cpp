@@ -16,6 +16,8 @@ namespace {
 
 // Enough for several screens of rows; more and the cache starts again.
 constexpr int kCacheRows = 512;
+// Rows read together when a row not held is asked for.
+constexpr int kBlockRows = 32;
 
 } // namespace
 
@@ -267,8 +269,17 @@ const QVector<QVariant> &DatasetGridModel::rowValues(int position) const
         return it.value();
     if (m_cache.size() >= kCacheRows)
         m_cache.clear();
+    // The block around the row: a screen of rows costs one statement or two.
+    const int first = position - position % kBlockRows;
+    const QList<QVector<QVariant>> rows = m_dataset.recordsAt(first, kBlockRows);
+    for (int i = 0; i < rows.size(); ++i) {
+        if (first + i != position && !m_cache.contains(first + i) && first + i != editRow())
+            m_cache.insert(first + i, rows[i]);
+    }
     ++m_rowsRead;
-    return m_cache.insert(position, m_dataset.recordAt(position)).value();
+    const int at = position - first;
+    return m_cache.insert(position, at < rows.size() ? rows[at] : m_dataset.recordAt(position))
+        .value();
 }
 
 QString DatasetGridModel::cellText(int, int field, const QVector<QVariant> &row) const

@@ -64,7 +64,8 @@ public:
     void fetchUpTo(int position);
     // The captions and display texts again, in the current language.
     void retranslate();
-    // How many rows the model read from the store (for benchmarks and tests).
+    // How many times the model read rows from the store, a block at a time
+    // (for benchmarks and tests).
     int rowsRead() const { return m_rowsRead; }
     // The dataset field index of a column, -1 when none.
     int fieldOf(int column) const { return m_fields.value(column, -1); }

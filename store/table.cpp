@@ -394,6 +394,51 @@ QVector<QVariant> Table::recordAt(int position) const
     return readRow(m_rowids[position]);
 }
 
+namespace {
+// Rows read by one statement; its text has this many places, so it is
+// prepared once.
+constexpr int kBlockRows = 32;
+} // namespace
+
+QList<QVector<QVariant>> Table::recordsAt(int first, int count) const
+{
+    first = qMax(0, first);
+    const int end = qMin(first + qMax(0, count), recordCount());
+    if (m_selectBlock.isEmpty()) {
+        QStringList places;
+        for (int i = 0; i < kBlockRows; ++i)
+            places << QStringLiteral("?");
+        m_selectBlock = QStringLiteral("SELECT rowid, %1 FROM \"%2\" WHERE rowid IN (%3)")
+                            .arg(columnList(), m_def->name, places.join(QLatin1Char(',')));
+    }
+    QList<QVector<QVariant>> rows;
+    rows.reserve(qMax(0, end - first));
+    for (int from = first; from < end; from += kBlockRows) {
+        const int to = qMin(from + kBlockRows, end);
+        QVariantList numbers;
+        for (int position = from; position < to; ++position)
+            numbers << m_rowids[position];
+        while (numbers.size() < kBlockRows)
+            numbers << QVariant(); // matches no row
+        QHash<qint64, QVector<QVariant>> read;
+        Statement q = m_db.run(m_selectBlock, numbers);
+        while (q.next()) {
+            QVector<QVariant> row(m_fields.size());
+            for (int i = 0; i < m_fields.size(); ++i)
+                row[i] = q.value(i + 1);
+            read.insert(q.value(0).toLongLong(), std::move(row));
+        }
+        for (int position = from; position < to; ++position) {
+            const qint64 rowid = m_rowids[position];
+            if (rowid == m_loadedRowid)
+                rows << m_current;
+            else
+                rows << read.value(rowid, QVector<QVariant>(m_fields.size()));
+        }
+    }
+    return rows;
+}
+
 bool Table::isModified(int index) const
 {
     return index >= 0 && index < m_modified.size() && m_modified[index];

@@ -86,6 +86,7 @@ public:
 
     QVariant storedValue(int index) const override;
     QVector<QVariant> recordAt(int position) const override;
+    QList<QVector<QVariant>> recordsAt(int first, int count) const override;
     bool onlyRowsAdded() const override { return m_onlyRowsAdded; }
     // Fields given a value since insert() or edit().
     bool isModified(int index) const;
@@ -138,6 +139,7 @@ private:
     bool m_onlyRowsAdded = false;
     mutable QString m_selectRow; // the text that reads one row, made once
     mutable QString m_selectKey; // the text that reads a row's order fields
+    mutable QString m_selectBlock; // the text that reads a block of rows by number
     // Order fields of rows held, read while placing new rows; forgotten
     // whenever the rows are read again.
     mutable QHash<qint64, QVector<QVariant>> m_orderKeys;

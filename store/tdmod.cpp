@@ -174,14 +174,17 @@ void TDMod::announceRow(QEvent::Type type, int id)
 
 int TDMod::StoreEvent(const CommsRow &row)
 {
-    const StoredRow stored = m_events.insertComms(row);
+    // Processed first and then stored with its mark: one statement for the
+    // row, in the same unit of work.
     CommsRow kept = row;
-    kept.id = stored.id;
+    kept.id = m_events.newCommsId();
+    const bool processNow = m_sink && m_sink->takesInline();
+    const std::optional<int> processed =
+        processNow ? m_sink->processStored(kept) : std::optional<int>();
+    const StoredRow stored = m_events.insertComms(kept, processed);
     const qint64 rowid = stored.rowid;
     m_db.afterCommit([this, rowid] { tbComms->noteInserted(rowid); });
-    if (m_sink && m_sink->takesInline()) {
-        m_sink->processStored(kept);
-    } else {
+    if (!processNow) {
         if (m_sink)
             m_sink->rowLeftWaiting(stored.id);
         const int id = stored.id;

@@ -27,10 +27,11 @@ public:
     // Whether a row stored now may be processed at once: no earlier row waits
     // and no event is being processed below us.
     virtual bool takesInline() const = 0;
-    // Processes the Comms row just stored, inside its open unit of work. An
-    // engine error propagates and rolls the unit back; any other failure
-    // leaves the row stored and waiting.
-    virtual void processStored(const CommsRow &row) = 0;
+    // Processes a received row, numbered and about to be stored, inside its
+    // open unit of work, and gives the mark it is stored with: 1 processed,
+    // 2 cannot be decoded, none to wait (any other failure). An engine error
+    // propagates and rolls the unit back.
+    virtual std::optional<int> processStored(const CommsRow &row) = 0;
     // A row was stored for later processing (announced after the commit).
     virtual void rowLeftWaiting(int commsId) = 0;
 };

@@ -1,6 +1,7 @@
 // The store's cursors, statements, numbering and notifications, on a real
 // SQLite file in a temporary program folder.
 #include "store/errors.h"
+#include "store/gridmodel.h"
 #include "core/events.h"
 #include "store/tdmod.h"
 #include "support/recordingmessages.h"
@@ -76,6 +77,7 @@ private slots:
     void statementStoresAndReadsAsTheDriver_data();
     void statementStoresAndReadsAsTheDriver();
     void statementRefusesWhatItCannotRun();
+    void gridReadsRowsInBlocks();
     void cursorNavigationLocateAndBookmark();
     void filterOfEventGroups_data();
     void filterOfEventGroups();
@@ -654,6 +656,35 @@ void TestStore::statementRefusesWhatItCannotRun()
     Statement lent = db.statement(QStringLiteral("SELECT COUNT(*) FROM u"));
     db.close();
     QVERIFY(refused([&] { lent.exec(); }));
+}
+
+void TestStore::gridReadsRowsInBlocks()
+{
+    // Rows out of number order, with gaps: a block is found by row numbers,
+    // and each row still lands at its own position.
+    TempStore s;
+    Database &db = s->database();
+    db.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                           "WHERE i < 90) INSERT INTO Pending (ID, DateTime, Priority, AccNo, "
+                           "EventDesc) SELECT i, '2026-12-10 09:00:00', 1 + i % 4, '1234', "
+                           "'Event ' || i FROM n"));
+    db.exec(QStringLiteral("DELETE FROM Pending WHERE ID % 7 = 0"));
+    Table &pending = *s->tbPending;
+    pending.refresh();
+    QCOMPARE(pending.recordCount(), 78);
+    DatasetGridModel model(pending, {{QStringLiteral("ID"), "ID"},
+                                     {QStringLiteral("EventDesc"), "Event Description"}});
+    const int runs = db.statementsRun();
+    QStringList shown;
+    for (int row = 0; row < model.rowCount(); ++row)
+        shown << model.index(row, 1).data().toString();
+    // Three blocks of 32 rows, and nothing else.
+    QCOMPARE(db.statementsRun() - runs, 3);
+    QCOMPARE(model.rowsRead(), 3);
+    for (int row = 0; row < pending.recordCount(); ++row) {
+        const QVector<QVariant> one = pending.recordAt(row);
+        QCOMPARE(shown[row], one[pending.fieldIndex(QStringLiteral("EventDesc"))].toString());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestStore)
