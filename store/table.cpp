@@ -99,7 +99,7 @@ void Table::refreshAppended()
         reload(currentRowId(), m_pos);
         return;
     }
-    const size_t before = m_rowids.size();
+    const int before = m_rowids.size();
     while (q.next())
         m_rowids.push_back(q.value(0).toLongLong());
     if (m_rowids.size() == before)
@@ -209,21 +209,16 @@ void Table::reload(qint64 keepRowid, int fallbackPosition)
     const QString sql = QStringLiteral("SELECT rowid FROM \"%1\"").arg(m_def->name) +
                         whereClause(values) + orderClause();
     Statement q = m_db.run(sql, values);
-    std::vector<qint64> rows;
-    rows.reserve(m_rowids.size() + 1);
+    RowNumbers rows;
     while (q.next())
         rows.push_back(q.value(0).toLongLong());
-    m_onlyRowsAdded = rows.size() >= m_rowids.size() &&
-                      std::equal(m_rowids.begin(), m_rowids.end(), rows.begin());
+    m_onlyRowsAdded = rows.startsWith(m_rowids);
     m_rowids = std::move(rows);
     m_orderKeys.clear();
     m_loadedRowid = -1;
     int pos = -1;
-    if (keepRowid >= 0) {
-        auto it = std::find(m_rowids.begin(), m_rowids.end(), keepRowid);
-        if (it != m_rowids.end())
-            pos = static_cast<int>(it - m_rowids.begin());
-    }
+    if (keepRowid >= 0)
+        pos = m_rowids.indexOf(keepRowid);
     if (pos < 0 && !m_rowids.empty())
         pos = std::clamp(fallbackPosition, 0, recordCount() - 1);
     m_pos = m_rowids.empty() ? -1 : pos;
@@ -287,26 +282,26 @@ void Table::noteInserted(qint64 rowid)
         return;
     }
     const bool logOrder = m_indexName.isEmpty() && m_def->primaryKey.isEmpty();
-    std::size_t position = m_rowids.size();
+    int position = m_rowids.size();
     if (logOrder) {
-        const auto it = std::lower_bound(m_rowids.begin(), m_rowids.end(), rowid);
-        if (it != m_rowids.end() && *it == rowid)
+        position = m_rowids.lowerBound(rowid);
+        if (position < m_rowids.size() && m_rowids.at(position) == rowid)
             return;
-        position = static_cast<std::size_t>(it - m_rowids.begin());
     } else {
         // A binary search over the rows held, reading only the order fields
         // of the few rows it looks at.
         // The new row's own fields are always read: its row number may be
         // that of a row deleted since.
         const QVector<QVariant> key = orderKey(rowid);
-        std::size_t lo = 0, hi = m_rowids.size();
+        int lo = 0, hi = m_rowids.size();
         while (lo < hi) {
-            const std::size_t mid = lo + (hi - lo) / 2;
-            if (m_rowids[mid] == rowid)
+            const int mid = lo + (hi - lo) / 2;
+            const qint64 held = m_rowids.at(mid);
+            if (held == rowid)
                 return;
-            auto known = m_orderKeys.constFind(m_rowids[mid]);
+            auto known = m_orderKeys.constFind(held);
             if (known == m_orderKeys.cend())
-                known = m_orderKeys.insert(m_rowids[mid], orderKey(m_rowids[mid]));
+                known = m_orderKeys.insert(held, orderKey(held));
             const QVector<QVariant> &other = *known;
             int c = 0;
             for (int i = 0; i < key.size() && c == 0; ++i)
@@ -320,8 +315,8 @@ void Table::noteInserted(qint64 rowid)
         m_orderKeys.insert(rowid, key);
     }
     const bool wasEmpty = m_rowids.empty();
-    m_rowids.insert(m_rowids.begin() + static_cast<std::ptrdiff_t>(position), rowid);
-    const int at = static_cast<int>(position);
+    m_rowids.insert(position, rowid);
+    const int at = position;
     if (wasEmpty) {
         m_pos = 0;
         m_loadedRowid = -1;
@@ -370,7 +365,7 @@ void Table::loadCurrent() const
 
 qint64 Table::currentRowId() const
 {
-    return m_pos >= 0 && m_pos < recordCount() ? m_rowids[m_pos] : -1;
+    return m_pos >= 0 && m_pos < recordCount() ? m_rowids.at(m_pos) : -1;
 }
 
 QVariant Table::storedValue(int index) const
@@ -389,9 +384,10 @@ QVector<QVariant> Table::recordAt(int position) const
 {
     if (position < 0 || position >= recordCount())
         return QVector<QVariant>(m_fields.size());
-    if (m_rowids[position] == m_loadedRowid)
+    const qint64 rowid = m_rowids.at(position);
+    if (rowid == m_loadedRowid)
         return m_current;
-    return readRow(m_rowids[position]);
+    return readRow(rowid);
 }
 
 namespace {
@@ -417,7 +413,7 @@ QList<QVector<QVariant>> Table::recordsAt(int first, int count) const
         const int to = qMin(from + kBlockRows, end);
         QVariantList numbers;
         for (int position = from; position < to; ++position)
-            numbers << m_rowids[position];
+            numbers << m_rowids.at(position);
         while (numbers.size() < kBlockRows)
             numbers << QVariant(); // matches no row
         QHash<qint64, QVector<QVariant>> read;
@@ -429,7 +425,7 @@ QList<QVector<QVariant>> Table::recordsAt(int first, int count) const
             read.insert(q.value(0).toLongLong(), std::move(row));
         }
         for (int position = from; position < to; ++position) {
-            const qint64 rowid = m_rowids[position];
+            const qint64 rowid = m_rowids.at(position);
             if (rowid == m_loadedRowid)
                 rows << m_current;
             else
@@ -548,15 +544,15 @@ bool Table::locate(const QString &fieldName, const QVariant &value)
     if (!q.next())
         return false;
     const qint64 rowid = q.value(0).toLongLong();
-    auto it = std::find(m_rowids.begin(), m_rowids.end(), rowid);
-    if (it == m_rowids.end()) {
+    int position = m_rowids.indexOf(rowid);
+    if (position < 0) {
         // Added by someone else since the cursor last read its rows.
         reload(rowid, m_pos);
-        it = std::find(m_rowids.begin(), m_rowids.end(), rowid);
-        if (it == m_rowids.end())
+        position = m_rowids.indexOf(rowid);
+        if (position < 0)
             return false;
     }
-    setPosition(static_cast<int>(it - m_rowids.begin()));
+    setPosition(position);
     m_eof = m_bof = false;
     return true;
 }
@@ -577,9 +573,9 @@ void Table::gotoBookmark(const Bookmark &mark)
 {
     checkOpen();
     checkBrowseMode();
-    auto it = std::find(m_rowids.begin(), m_rowids.end(), mark.rowid);
-    if (it != m_rowids.end())
-        setPosition(static_cast<int>(it - m_rowids.begin()));
+    const int position = m_rowids.indexOf(mark.rowid);
+    if (position >= 0)
+        setPosition(position);
     else if (!m_rowids.empty())
         setPosition(std::clamp(mark.position, 0, recordCount() - 1));
     m_eof = m_rowids.empty();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/dataset.h"
+#include "store/rownumbers.h"
 
 #include <QHash>
 
@@ -66,7 +67,7 @@ public:
     void last() override;
     void next() override;
     void prior() override;
-    int recordCount() const override { return static_cast<int>(m_rowids.size()); }
+    int recordCount() const override { return m_rowids.size(); }
     int recNo() const override { return m_pos; }
     bool moveTo(int position) override;
 
@@ -127,7 +128,7 @@ private:
     QList<Table *> m_details;
     QString m_masterField;
     QVariant m_masterKey;
-    std::vector<qint64> m_rowids;
+    RowNumbers m_rowids;
     int m_pos = -1;
     mutable qint64 m_loadedRowid = -1;
     mutable QVector<QVariant> m_current;

@@ -948,7 +948,7 @@ void TestPendingView::alarmInABurstIsShownBeforeTheBurstEnds()
     // stored.
     Console c;
     c.show();
-    const int frames = 2000;
+    const int frames = 6000; // longer than a few slices of intake, even on a fast machine
     QTcpSocket rx;
     rx.connectToHost(QHostAddress::LocalHost, c.s.port());
     QVERIFY(rx.waitForConnected(5000));

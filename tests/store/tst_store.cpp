@@ -10,6 +10,8 @@
 #include <QElapsedTimer>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QRandomGenerator>
+#include <QSet>
 #include <QTimer>
 #include <QtTest>
 
@@ -78,6 +80,8 @@ private slots:
     void statementStoresAndReadsAsTheDriver();
     void statementRefusesWhatItCannotRun();
     void gridReadsRowsInBlocks();
+    void rowNumbersFollowAPlainList_data();
+    void rowNumbersFollowAPlainList();
     void cursorNavigationLocateAndBookmark();
     void filterOfEventGroups_data();
     void filterOfEventGroups();
@@ -685,6 +689,72 @@ void TestStore::gridReadsRowsInBlocks()
         const QVector<QVariant> one = pending.recordAt(row);
         QCOMPARE(shown[row], one[pending.fieldIndex(QStringLiteral("EventDesc"))].toString());
     }
+}
+
+void TestStore::rowNumbersFollowAPlainList_data()
+{
+    QTest::addColumn<bool>("ascending");
+    QTest::newRow("a log: numbers ascending, with gaps") << true;
+    QTest::newRow("any order") << false;
+}
+
+void TestStore::rowNumbersFollowAPlainList()
+{
+    // The runs must give, position for position, what a plain list of the
+    // same numbers gives, through every way a cursor changes them.
+    QFETCH(bool, ascending);
+    QRandomGenerator random(7);
+    std::vector<qint64> plain;
+    RowNumbers runs;
+    QSet<qint64> used;
+    qint64 next = 1;
+    for (int step = 0; step < 3000; ++step) {
+        qint64 rowid = 0;
+        int position = 0;
+        if (ascending) {
+            const qint64 late = 1 + random.bounded(int(next));
+            if (random.bounded(20) == 0 && !used.contains(late)) {
+                // A row stored late, below numbers already held.
+                rowid = late;
+            } else {
+                next += random.bounded(10) == 0 ? 1 + random.bounded(5) : 0; // a gap now and then
+                rowid = next++;
+            }
+            position = int(std::lower_bound(plain.begin(), plain.end(), rowid) - plain.begin());
+        } else {
+            do
+                rowid = 1 + random.bounded(6000);
+            while (used.contains(rowid));
+            position = random.bounded(int(plain.size()) + 1);
+        }
+        if (used.contains(rowid))
+            continue;
+        used.insert(rowid);
+        const RowNumbers before = runs;
+        plain.insert(plain.begin() + position, rowid);
+        if (position == int(plain.size()) - 1 && random.bounded(2) == 0)
+            runs.push_back(rowid);
+        else
+            runs.insert(position, rowid);
+        // Only a row added after the others leaves the rows before as they were.
+        QCOMPARE(runs.startsWith(before), position == int(plain.size()) - 1);
+        QCOMPARE(before.startsWith(runs), false);
+    }
+    QCOMPARE(runs.size(), int(plain.size()));
+    for (int i = 0; i < int(plain.size()); ++i) {
+        QCOMPARE(runs.at(i), plain[i]);
+        QCOMPARE(runs.indexOf(plain[i]), i);
+        if (ascending) {
+            QCOMPARE(runs.lowerBound(plain[i]), i);
+            QCOMPARE(runs.lowerBound(plain[i] - 1),
+                     int(std::lower_bound(plain.begin(), plain.end(), plain[i] - 1) - plain.begin()));
+        }
+    }
+    QCOMPARE(runs.indexOf(100000), -1);
+    QCOMPARE(runs.front(), plain.front());
+    QCOMPARE(runs.back(), plain.back());
+    if (ascending)
+        QVERIFY2(runs.runCount() < int(plain.size()) / 4, qPrintable(QString::number(runs.runCount())));
 }
 
 QTEST_GUILESS_MAIN(TestStore)
