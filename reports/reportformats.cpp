@@ -21,7 +21,17 @@ const ReportFormats &reportFormats()
 
 void setReportFormats(const ReportFormats &formats)
 {
-    current() = formats;
+    ReportFormats &now = current();
+    if (now.shortDate == formats.shortDate && now.eventFormat == formats.eventFormat)
+        return;
+    now = formats;
+    emit reportFormatsNotifier().changed();
+}
+
+ReportFormatsNotifier &reportFormatsNotifier()
+{
+    static ReportFormatsNotifier notifier;
+    return notifier;
 }
 
 QString formatDateTime(const QDateTime &value, const QString &format)

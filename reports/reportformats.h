@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QObject>
 #include <QString>
 
 namespace reports {
@@ -15,7 +16,16 @@ struct ReportFormats
 };
 
 const ReportFormats &reportFormats();
+// Sets the formats; windows open now hear of a change through changed().
 void setReportFormats(const ReportFormats &formats);
+
+class ReportFormatsNotifier : public QObject
+{
+    Q_OBJECT
+signals:
+    void changed();
+};
+ReportFormatsNotifier &reportFormatsNotifier();
 
 // A date and time in one of these formats, with English month names and
 // am/pm whatever the system locale says; an invalid value gives empty text.

@@ -145,14 +145,12 @@ THistoryFrm::THistoryFrm(store::TDMod &dm, QWidget *parent) : QDialog(parent), m
     dpEnd = new DateField(gbDateRange);
     dpEnd->setObjectName(QStringLiteral("dpEnd"));
     const QDate today = core::now().date();
-    for (DateField *picker : {dpStart, dpEnd}) {
-        // Shows and reads the program's short date, as typed.
-        picker->setDisplayFormat(reportFormats().shortDate);
+    for (DateField *picker : {dpStart, dpEnd})
         picker->setDate(today);
-        picker->setMinimumWidth(picker->fontMetrics().horizontalAdvance(
-                                    QDate(2000, 12, 28).toString(reportFormats().shortDate)) +
-                                40);
-    }
+    applyDateFormat();
+    // A language switch brings its own short date; the dates chosen stay.
+    connect(&reportFormatsNotifier(), &ReportFormatsNotifier::changed, this,
+            &THistoryFrm::applyDateFormat);
     cbUseDate = new QCheckBox(gbDateRange);
     cbUseDate->setObjectName(QStringLiteral("cbUseDate"));
     connect(cbUseDate, &QCheckBox::clicked, this, [this]() { cbUseDateClick(); });
@@ -213,6 +211,18 @@ void THistoryFrm::FormCreate()
 {
     // The right is read once; a later log-on does not change an open viewer.
     btnPrint->setEnabled(m_dm.currentOperator.PrintReports);
+}
+
+void THistoryFrm::applyDateFormat()
+{
+    for (DateField *picker : {dpStart, dpEnd}) {
+        // Shows and reads the program's short date, as typed.
+        picker->hasAcceptableInput(); // a date being typed is taken first
+        picker->setDisplayFormat(reportFormats().shortDate);
+        picker->setMinimumWidth(picker->fontMetrics().horizontalAdvance(
+                                    QDate(2000, 12, 28).toString(reportFormats().shortDate)) +
+                                40);
+    }
 }
 
 void THistoryFrm::retranslateUi()

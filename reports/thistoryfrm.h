@@ -57,6 +57,7 @@ public:
     void btnPrintClick();
 
     void retranslateUi();
+    void applyDateFormat();
 
     QTableView *DBGrid1;
     QGroupBox *FilterOpts;

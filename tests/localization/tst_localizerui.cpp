@@ -13,6 +13,7 @@
 #include "localization/localizer.h"
 #include "localization/texts.h"
 #include "localization/ui/localizerui.h"
+#include "reports/datefield.h"
 #include "reports/thistoryfrm.h"
 #include "store/tdmod.h"
 
@@ -26,6 +27,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -212,8 +214,12 @@ void TstLocalizerUi::switchTranslatesOpenWindowsAtOnce()
     QVERIFY(QTest::qWaitForWindowExposed(&history));
     auto *close = history.findChild<QPushButton *>(QStringLiteral("btnClose"));
     auto *filter = history.findChild<QWidget *>(QStringLiteral("cbFilterEvents"));
-    QVERIFY(close && filter);
+    auto *start = history.findChild<reports::DateField *>(QStringLiteral("dpStart"));
+    QVERIFY(close && filter && start);
     QCOMPARE(close->text(), QStringLiteral("Close"));
+    start->setDate(kMoment.date());
+    const auto shownDate = [start] { return start->findChild<QLineEdit *>()->text(); };
+    QCOMPARE(shownDate(), QStringLiteral("3/7/2013"));
 
     QSignalSpy switched(l.get(), &loc::TLocalizer::languageSwitched);
     QElapsedTimer took;
@@ -243,8 +249,10 @@ void TstLocalizerUi::switchTranslatesOpenWindowsAtOnce()
     ticks.clear();
     menuItems(w.session().mnuSetupLanguage, &ticks);
     QCOMPARE(ticks, (QList<bool>{false, true}));
-    // Hungarian dates, year first.
+    // Hungarian dates, year first, in the open viewer too, with its date kept.
     QCOMPARE(w.station().dateFormats().shortDate, QStringLiteral("yyyy/MM/dd"));
+    QCOMPARE(shownDate(), QStringLiteral("2013/03/07"));
+    QCOMPARE(start->date(), kMoment.date());
     QCOMPARE(station::DateFormats::format(kMoment, w.station().dateFormats().eventFormat),
              QStringLiteral("2013/03/07 - 14:05.09"));
     QCOMPARE(station::DateFormats::format(kMoment, w.station().dateFormats().stampFormat),
@@ -270,6 +278,7 @@ void TstLocalizerUi::switchTranslatesOpenWindowsAtOnce()
     QCOMPARE(w.pending().PgControl->tabText(1), QStringLiteral("Notes"));
     QCOMPARE(header(w.pending().DBGrid1, 0), QStringLiteral("Date & Time"));
     QCOMPARE(close->text(), QStringLiteral("Close"));
+    QCOMPARE(shownDate(), QStringLiteral("3/7/2013"));
     QCOMPARE(station::DateFormats::format(kMoment, w.station().dateFormats().eventFormat),
              QStringLiteral("7-Mar-13 - 14:05.09"));
     ticks.clear();

@@ -21,6 +21,7 @@
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QTableView>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <memory>
@@ -513,8 +514,9 @@ void TestHistoryFrm::typedDates()
     ReportFormats formats = before;
     formats.shortDate = format;
     setReportFormats(formats);
+    // The viewer follows the formats while it is open: put back at the end.
+    const auto restore = qScopeGuard([before] { setReportFormats(before); });
     THistoryFrm v(m_store->dm());
-    setReportFormats(before);
     v.openAccount(QStringLiteral("1234"), QStringLiteral("Smith & Sons"));
     v.show();
     QVERIFY(QTest::qWaitForWindowExposed(&v));
