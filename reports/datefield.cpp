@@ -64,6 +64,8 @@ void DateField::setDate(const QDate &date)
 
 void DateField::setDisplayFormat(const QString &format)
 {
+    // A date being typed is read in the format it was typed in, not lost.
+    commitText();
     m_format = format;
     showDate();
     m_edit->setToolTip(loc::text("Date as %1").arg(format));

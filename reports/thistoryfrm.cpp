@@ -217,7 +217,6 @@ void THistoryFrm::applyDateFormat()
 {
     for (DateField *picker : {dpStart, dpEnd}) {
         // Shows and reads the program's short date, as typed.
-        picker->hasAcceptableInput(); // a date being typed is taken first
         picker->setDisplayFormat(reportFormats().shortDate);
         picker->setMinimumWidth(picker->fontMetrics().horizontalAdvance(
                                     QDate(2000, 12, 28).toString(reportFormats().shortDate)) +
